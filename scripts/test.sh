@@ -1,0 +1,11 @@
+#!/bin/sh
+# Builds everything twice (optimised, then with address and undefined-behaviour
+# sanitizers) and runs the whole test suite on both builds.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-packages.sh
+for preset in release asan; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
