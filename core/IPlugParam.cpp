@@ -95,16 +95,19 @@ void IPlugParam::SetFromNormalized(double normalized)
   // (a choice below 0 would index outside its table).
   if (!std::isfinite(normalized))
     return;
-  double v = PlainFromNormalized(std::clamp(normalized, 0.0, 1.0));
+  mValue = SnappedPlainFromNormalized(normalized);
+}
 
+double IPlugParam::SnappedPlainFromNormalized(double normalized) const
+{
+  double v = PlainFromNormalized(std::clamp(normalized, 0.0, 1.0));
   if (mKind == KindBool || mKind == KindEnum)
     v = std::floor(v + 0.5);  // switches and choices hold exactly the whole value they show
   else if (mKind != KindDouble)
     v = std::floor(v / mStep + 0.5) * mStep;
   else if (mStep == 1.0)
     v = std::round(v);
-
-  mValue = std::clamp(v, mMin, mMax);
+  return std::clamp(v, mMin, mMax);
 }
 
 void IPlugParam::SetClamped(double plain)
@@ -154,11 +157,7 @@ void IPlugParam::FormatValue(double value, bool isNormalized, char* out, bool us
 {
   double x = value;
   if (isNormalized)
-  {
-    x = PlainFromNormalized(std::isfinite(x) ? std::clamp(x, 0.0, 1.0) : 0.0);
-    if (mKind == KindBool || mKind == KindEnum)
-      x = std::floor(x + 0.5);  // show what SetFromNormalized would store
-  }
+    x = SnappedPlainFromNormalized(std::isfinite(x) ? x : 0.0);  // what setting it would store
 
   if (useDisplayTexts)
   {

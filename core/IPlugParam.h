@@ -62,6 +62,7 @@ private:
   };
 
   const DisplayText* FindDisplayText(int value) const;
+  double SnappedPlainFromNormalized(double normalized) const;
 
   ParamKind mKind = KindNone;
   double mValue = 0.0;
