@@ -86,6 +86,11 @@ int IPlugBase::LoadStateChunk(const IStateChunk& chunk, int startPos)
   return UnserializeParams(chunk, startPos);
 }
 
+int IPlugBase::CheckStateChunk(const IStateChunk& chunk, int startPos) const
+{
+  return CheckSerializedParams(chunk, startPos);
+}
+
 void IPlugBase::SetParamFromEditor(int paramIdx, double normalized)
 {
   PlugLockGuard guard(mPlugLock);
@@ -336,19 +341,12 @@ bool IPlugBase::SerializeParams(IStateChunk& chunk)
   return true;
 }
 
-int IPlugBase::UnserializeParams(const IStateChunk& chunk, int startPos)
+int IPlugBase::CheckSerializedParams(const IStateChunk& chunk, int startPos) const
 {
-  PlugLockGuard guard(mPlugLock);
-  Trace("IPlugBase::UnserializeParams", __LINE__, "%d %d", startPos, chunk.Size());
-
   int32_t storedCount = 0;
   const int valuesPos = chunk.ReadInt32At(startPos, storedCount);
   if (valuesPos < 0 || storedCount < 0 || storedCount > (chunk.Size() - valuesPos) / 8)
     return -1;
-
-  // A chunk is applied whole or not at all: every stored value must be there
-  // and finite before the first one is set. Values are read twice rather than
-  // copied, because presets may be recalled on the audio thread.
   int pos = valuesPos;
   for (int i = 0; i < storedCount; ++i)
   {
@@ -357,10 +355,25 @@ int IPlugBase::UnserializeParams(const IStateChunk& chunk, int startPos)
     if (pos < 0 || !std::isfinite(value))
       return -1;
   }
+  return pos;
+}
+
+int IPlugBase::UnserializeParams(const IStateChunk& chunk, int startPos)
+{
+  PlugLockGuard guard(mPlugLock);
+  Trace("IPlugBase::UnserializeParams", __LINE__, "%d %d", startPos, chunk.Size());
+
+  // A chunk is applied whole or not at all: every stored value must be there
+  // and finite before the first one is set. Values are read twice rather than
+  // copied, because presets may be recalled on the audio thread.
+  const int endPos = CheckSerializedParams(chunk, startPos);
+  if (endPos < 0)
+    return -1;
 
   // A newer build's extra values are skipped, an older build's missing ones
   // keep their current values.
-  pos = valuesPos;
+  int32_t storedCount = 0;
+  int pos = chunk.ReadInt32At(startPos, storedCount);
   const int nApplied = std::min<int>(storedCount, NParams());
   for (int i = 0; i < nApplied; ++i)
   {
@@ -369,7 +382,7 @@ int IPlugBase::UnserializeParams(const IStateChunk& chunk, int startPos)
     mParams[i].SetClamped(value);
   }
   AnnounceAllParams(ChangeFromRecall);
-  return valuesPos + 8 * storedCount;
+  return endPos;
 }
 
 void IPlugBase::AddDefaultPresets(const char* name, int count)

@@ -50,6 +50,9 @@ public:
   virtual bool SaveStateChunk(IStateChunk& chunk);
   // State load and presets; any host thread. Returns the end position or -1.
   virtual int LoadStateChunk(const IStateChunk& chunk, int startPos);
+  // What LoadStateChunk would return, without changing anything. A plug-in
+  // that overrides LoadStateChunk overrides this too.
+  virtual int CheckStateChunk(const IStateChunk& chunk, int startPos) const;
   // Adapter's editor view, when the host resized the editor as asked.
   virtual void HostResizedEditor(const IRectI& /*viewRect*/) {}
   // Adapter, at the end of its initialisation.
@@ -114,6 +117,7 @@ public:
   void AnnounceAllParams(ParamChangeSource source);
   bool SerializeParams(IStateChunk& chunk);
   int UnserializeParams(const IStateChunk& chunk, int startPos);
+  int CheckSerializedParams(const IStateChunk& chunk, int startPos) const;
 
   // Presets.
   int NPresets() const { return static_cast<int>(mPresets.size()); }

@@ -21,6 +21,13 @@ public:
   // called off the editor thread; controls pick the value up on their next tick.
   virtual void ApplyParamToControls(int paramIdx, double value, bool isNormalized) = 0;
   virtual void MarkAllControlsDirty() = 0;
+
+  // The editor window inside the host's parent window (UI thread).
+  virtual void* OpenEditorWindow(void* parent) = 0;
+  virtual void CloseEditorWindow() = 0;
+  virtual double GetDisplayScale() = 0;
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
 };
 
 // A drawing context that wraps the editor's drawing surface; bound once the

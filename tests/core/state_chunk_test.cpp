@@ -85,6 +85,8 @@ TEST_F(StateChunk, RoundTripRestoresEveryValueAndAnnouncesEveryParameter)
   const double zeros[kParams] = {};
   SetValues(zeros);
 
+  EXPECT_EQ(plug.CheckStateChunk(chunk, 0), 92);
+  EXPECT_TRUE(plug.changes.empty());
   EXPECT_EQ(plug.UnserializeParams(chunk, 0), 92);
   EXPECT_EQ(Values(), std::vector<double>(kValues, kValues + kParams));
   ASSERT_EQ(plug.changes.size(), size_t(kParams));
@@ -168,6 +170,7 @@ TEST_F(StateChunk, BadChunksAreRefusedWholeWithNothingChanged)
   for (const Case& c : cases)
   {
     plug.changes.clear();
+    EXPECT_EQ(plug.CheckStateChunk(c.chunk, c.start), -1) << c.what;
     EXPECT_EQ(plug.UnserializeParams(c.chunk, c.start), -1) << c.what;
     EXPECT_EQ(Values(), std::vector<double>(kValues, kValues + kParams)) << c.what;
     EXPECT_TRUE(plug.changes.empty()) << c.what;
