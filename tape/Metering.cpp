@@ -1,0 +1,72 @@
+#include "tape/Metering.h"
+
+#include <algorithm>
+#include <cmath>
+
+double VuPosition(double vuReading)
+{
+  const double L = vuReading;
+  const double scaleCorrection =
+    0.00219863507548932 * L * L * L + 0.11896408168669 * L * L + 1.22897127191594 * L - 4.91690666307524;
+  return (scaleCorrection + L + 20) / 23;
+}
+
+TapeMeters::TapeMeters()
+{
+  SetSampleRate(44100);
+}
+
+void TapeMeters::SetSampleRate(int sampleRate)
+{
+  const double vu = VuCoefficient(sampleRate);
+  for (int channel = 0; channel < 2; ++channel)
+  {
+    mVuStage1[channel].riseCoefficient = vu;
+    mVuStage1[channel].fallCoefficient = vu;
+    mVuStage2[channel].riseCoefficient = vu;
+    mVuStage2[channel].fallCoefficient = vu;
+    // The lamp lights at once and fades with a 0.6 s time constant.
+    mClip[channel].riseCoefficient = 0;
+    mClip[channel].fallCoefficient = TimeConstantCoefficient(0.6, sampleRate);
+  }
+}
+
+void TapeMeters::MeasureVu(const double* const* channels, int sampleCount, int channelCount)
+{
+  for (int channel = 0; channel < channelCount; ++channel)
+  {
+    EnvelopeFollower& stage1 = mVuStage1[channel];
+    EnvelopeFollower& stage2 = mVuStage2[channel];
+    const double* samples = channels[channel];
+    double loudest = 0;
+    for (int i = 0; i < sampleCount; ++i)
+    {
+      stage1.Step(std::fabs(std::clamp(samples[i], -1.0, 1.0)));
+      stage2.Step(std::fabs(stage1.value));
+      loudest = std::max(loudest, std::fabs(stage2.value));
+    }
+    // Silence reads the needle's rest position (the scale has no minus infinity).
+    if (loudest == 0)
+    {
+      mVuValues[channel] = 0;
+      continue;
+    }
+    const double reading = EnvelopeLevelDb(loudest) + kZeroVuBelowFullScaleDb;
+    mVuValues[channel] = std::clamp(VuPosition(reading), 0.0, 1.0);
+  }
+}
+
+void TapeMeters::MeasureClip(const double* const* channels, int sampleCount, int channelCount)
+{
+  for (int channel = 0; channel < channelCount; ++channel)
+  {
+    EnvelopeFollower& lamp = mClip[channel];
+    const double* samples = channels[channel];
+    for (int i = 0; i < sampleCount; ++i)
+    {
+      const double magnitude = std::fabs(samples[i]);
+      lamp.Step(magnitude >= 1.0 ? magnitude : 0.0);
+    }
+    mClipValues[channel] = lamp.value;
+  }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+// The tape plug-in's parameters, by index (also the host's parameter ids).
+enum TapeParam : int
+{
+  ParamInputLevel = 0,
+  ParamAutoInput = 1,
+  ParamAutoInputLevel = 2,
+  ParamOutputLevel = 3,
+  ParamOutputCompensation = 4,
+  ParamBiasLevel = 5,
+  ParamDeckType = 6,
+  ParamHiss = 7,
+  ParamGroup = 8,
+  ParamBypass = 9,
+  ParamHissLevel = 10,
+  kTapeParamCount = 11,
+};
