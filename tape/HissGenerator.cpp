@@ -18,6 +18,7 @@ void HissGenerator::DesignShelf(double sampleRate)
 
 void HissGenerator::AddHiss(double* const* channels, int sampleCount, int channelCount)
 {
+  channelCount = std::min(channelCount, 2);
   for (int offset = 0; offset < sampleCount; offset += kNoiseBufferLength)
     AddSlice(channels, offset, std::min(kNoiseBufferLength, sampleCount - offset), channelCount);
 }

@@ -33,6 +33,7 @@ void TapeMeters::SetSampleRate(int sampleRate)
 
 void TapeMeters::MeasureVu(const double* const* channels, int sampleCount, int channelCount)
 {
+  channelCount = std::min(channelCount, 2);
   for (int channel = 0; channel < channelCount; ++channel)
   {
     EnvelopeFollower& stage1 = mVuStage1[channel];
@@ -58,6 +59,7 @@ void TapeMeters::MeasureVu(const double* const* channels, int sampleCount, int c
 
 void TapeMeters::MeasureClip(const double* const* channels, int sampleCount, int channelCount)
 {
+  channelCount = std::min(channelCount, 2);
   for (int channel = 0; channel < channelCount; ++channel)
   {
     EnvelopeFollower& lamp = mClip[channel];

@@ -52,6 +52,15 @@ void TapeEngine::RunTapeChain(double* const* channels, int sampleCount)
   ApplyGain(channels, sampleCount, mInputGain);
   mMeters.MeasureVu(channels, sampleCount, mChannelCount);
   mMeters.MeasureClip(channels, sampleCount, mChannelCount);
+  for (int offset = 0; offset < sampleCount; offset += kSliceLength)
+  {
+    double* slice[2] = {channels[0] + offset, channels[1] + offset};
+    RunSlice(slice, std::min(kSliceLength, sampleCount - offset));
+  }
+}
+
+void TapeEngine::RunSlice(double* const* channels, int sampleCount)
+{
   mPreEmphasis.ProcessBlock(sampleCount, channels);
   mBiasShelf.ProcessBlock(sampleCount, channels);
   SaturateWithErf(channels, sampleCount);

@@ -56,6 +56,14 @@ public:
   double ClipValue(int channel) const { return mMeters.ClipValue(channel); }
 
 private:
+  // Each filter's recursion is one long chain of dependent operations; run in
+  // short slices, the processor overlaps the chains of consecutive filters
+  // and channels. Every stage still sees its samples in order, so the result
+  // is the same as for the whole block (the meters, which keep a maximum over
+  // the block, run over the whole block first).
+  static constexpr int kSliceLength = 8;
+
+  void RunSlice(double* const* channels, int sampleCount);
   void DesignToneFilters();
   void ApplyGain(double* const* channels, int sampleCount, double gain) const;
   void SaturateWithErf(double* const* channels, int sampleCount) const;
