@@ -68,9 +68,10 @@ TEST(DeckModel, SmallSignalResponseMatchesTheRowAtTheStreamRate)
       TapeTest::AddSine(buffer.left, kToneAmplitude, landmark.frequency, c.sampleRate);
     buffer.right = buffer.left;
 
+    // The plug-in's order: the deck is chosen first, the stream's rate comes later.
     DeckModel deck;
-    deck.SetSampleRate(c.sampleRate);
     deck.SelectDeck(c.deck);
+    deck.SetSampleRate(c.sampleRate);
     deck.RunDeckChain(buffer.Channels(), buffer.Length());
 
     for (const Landmark& landmark : c.landmarks)
