@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+
+class IPlugBase;
+
+// One instance's membership in a group of instances that follow each other's
+// settings. All instances of the module share process-wide group tables.
+//
+// Lock order: the owner's PlugLock, then the tables' guard. The guard is never
+// held while calling into an instance, so instances never wait on each other.
+class GroupLink
+{
+public:
+  static constexpr int kGroups = 8;
+  static constexpr int kMaxInstances = 128;
+  static constexpr int kMaxParams = 128;
+
+  // Takes the lowest free instance record; with none left (more than
+  // kMaxInstances live instances) the owner stays outside every group.
+  GroupLink(IPlugBase& owner, std::initializer_list<int> linkedParams);
+  ~GroupLink();
+
+  GroupLink(const GroupLink&) = delete;
+  GroupLink& operator=(const GroupLink&) = delete;
+
+  // The "Group" choice: 0 leaves, 1..kGroups joins group choice - 1.
+  // Called by the owner's change handling, with its PlugLock held.
+  void SelectGroup(int choice);
+
+  // Writes the owner's linked values into its group's row and flags the other
+  // members. The last step of every parameter change, PlugLock held.
+  void PublishToGroup();
+
+  // Adopts values that other members published since the last pick-up.
+  // Takes the owner's PlugLock itself, so any thread may call it.
+  void PickUpFromGroup();
+
+  bool InGroup() const { return !mNotInGroup; }
+  int Slot() const { return mSlot; }
+
+private:
+  enum Busy { Idle, PickingUp, Publishing };
+
+  bool IsLinked(int paramIdx) const;
+
+  IPlugBase& mOwner;
+  Busy mBusy = Idle;
+  int mGroup = 0;
+  bool mNotInGroup = true;
+  int mSlot = -1;
+  std::array<int, kMaxParams> mLinkedParams{};
+  int mLinkedCount = 0;
+};

@@ -1,0 +1,46 @@
+#include "TapeParameterSet.h"
+
+#include "TapeParams.h"
+#include "core/IPlugBase.h"
+
+namespace
+{
+void AddTexts(IPlugParam& param, std::initializer_list<const char*> texts)
+{
+  int value = 0;
+  for (const char* text : texts)
+    param.AddDisplayText(value++, text);
+}
+}
+
+void DefineTapeParameters(IPlugBase& plug)
+{
+  plug.GetParam(ParamInputLevel)->DefineDouble("Input level", 0.0, -18.0, 18.0, 0.1, "dB");
+  plug.GetParam(ParamAutoInput)->DefineBool("Auto input", false);
+
+  IPlugParam& autoLevel = *plug.GetParam(ParamAutoInputLevel);
+  autoLevel.DefineEnum("Auto input Level", 0, 4);
+  AddTexts(autoLevel, {"+0 VU", "+1 VU", "+2 VU", "+3 VU"});
+
+  plug.GetParam(ParamOutputLevel)->DefineDouble("Output level", 0.0, -18.0, 18.0, 0.1, "dB");
+
+  IPlugParam& bias = *plug.GetParam(ParamBiasLevel);
+  bias.DefineEnum("Bias level", 0, 3);
+  AddTexts(bias, {"+0 dB", "+3 dB", "+6 dB"});
+
+  plug.GetParam(ParamOutputCompensation)->DefineBool("Output compensation", true);
+  plug.GetParam(ParamHiss)->DefineBool("Hiss", true);
+
+  IPlugParam& deck = *plug.GetParam(ParamDeckType);
+  deck.DefineEnum("Deck type", 0, 8);
+  AddTexts(deck, {"Japan 15 IPS", "Japan 30 IPS", "American 15 IPS", "American 30 IPS", "Swiss 15 IPS",
+                  "Swiss 30 IPS", "American 2 15 IPS", "American 2 30 IPS"});
+
+  IPlugParam& group = *plug.GetParam(ParamGroup);
+  group.DefineEnum("Group", 0, 9);
+  AddTexts(group, {"No group", "Group 1", "Group 2", "Group 3", "Group 4", "Group 5", "Group 6", "Group 7",
+                   "Group 8"});
+
+  plug.GetParam(ParamBypass)->DefineBool("Bypass", false);
+  plug.GetParam(ParamHissLevel)->DefineDouble("Hiss level", -76.0, -100.0, -60.0, 1.0, "dB");
+}

@@ -1,0 +1,17 @@
+// The editor interfaces' ids, which the SDK subset we build from leaves undefined.
+#include "pluginterfaces/gui/iplugview.h"
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
+
+namespace Steinberg
+{
+DEF_CLASS_IID(IPlugView)
+DEF_CLASS_IID(IPlugFrame)
+DEF_CLASS_IID(IPlugViewContentScaleSupport)
+
+namespace Linux
+{
+DEF_CLASS_IID(IEventHandler)
+DEF_CLASS_IID(ITimerHandler)
+DEF_CLASS_IID(IRunLoop)
+}
+}

@@ -1,0 +1,87 @@
+#include "IPlugVST3View.h"
+
+#include "IPlugVST3.h"
+#include "PlatformEditorType.h"
+
+#include <cstring>
+
+using namespace Steinberg;
+
+IPlugVST3View::IPlugVST3View(IPlugVST3& plugin) : mPlugin(plugin)
+{
+  mPlugin.addRef();
+  mPlugin.ViewOpened(this);
+}
+
+IPlugVST3View::~IPlugVST3View()
+{
+  // A host that drops the view without removing it first must not leave the window behind.
+  if (isAttached())
+    if (IPlugEditor* editor = mPlugin.GetGUI())
+      editor->CloseEditorWindow();
+  mPlugin.ViewClosed(this);
+  mPlugin.release();
+}
+
+tresult PLUGIN_API IPlugVST3View::isPlatformTypeSupported(FIDString type)
+{
+  if (!mPlugin.GetGUI() || !type)
+    return kResultFalse;
+  return std::strcmp(type, kEditorPlatformType) == 0 ? kResultTrue : kResultFalse;
+}
+
+tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
+{
+  IPlugEditor* editor = mPlugin.GetGUI();
+  if (!editor)
+    return kResultFalse;
+  if (type && std::strcmp(type, kEditorPlatformType) == 0)
+    editor->OpenEditorWindow(parent);
+  systemWindow = parent;
+  mPlugin.EditorOpened();
+  return kResultOk;
+}
+
+tresult PLUGIN_API IPlugVST3View::removed()
+{
+  if (IPlugEditor* editor = mPlugin.GetGUI())
+  {
+    mPlugin.EditorClosing();
+    editor->CloseEditorWindow();
+  }
+  CPluginView::removed();
+  return kResultOk;
+}
+
+tresult PLUGIN_API IPlugVST3View::getSize(ViewRect* size)
+{
+  IPlugEditor* editor = mPlugin.GetGUI();
+  if (!editor || !size)
+    return kResultFalse;
+  const double scale = editor->GetDisplayScale();
+  *size = ViewRect(0, 0, static_cast<int32>(editor->Width() * scale), static_cast<int32>(editor->Height() * scale));
+  return kResultOk;
+}
+
+tresult PLUGIN_API IPlugVST3View::onSize(ViewRect* newSize)
+{
+  if (newSize)
+  {
+    rect = *newSize;
+    if (mResizeRequested)
+    {
+      mResizeRequested = false;
+      mPlugin.HostResizedEditor({newSize->left, newSize->top, newSize->right, newSize->bottom});
+    }
+  }
+  return kResultOk;
+}
+
+void IPlugVST3View::RequestResize(int width, int height)
+{
+  if (!plugFrame)
+    return;
+  mResizeRequested = true;
+  ViewRect newSize(0, 0, width, height);
+  plugFrame->resizeView(this, &newSize);
+}
