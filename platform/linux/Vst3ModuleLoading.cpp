@@ -1,0 +1,58 @@
+#include "tools/vst3host/ModuleLoading.h"
+
+#include <dlfcn.h>
+
+namespace VstHost
+{
+namespace
+{
+std::string BundleName(const std::string& bundlePath)
+{
+  std::string path = bundlePath;
+  while (path.size() > 1 && path.back() == '/')
+    path.pop_back();
+  const std::string file = path.substr(path.find_last_of('/') + 1);
+  const std::string extension = ".vst3";
+  if (file.size() > extension.size() && file.compare(file.size() - extension.size(), extension.size(), extension) == 0)
+    return file.substr(0, file.size() - extension.size());
+  return file;
+}
+}
+
+std::string ModuleBinaryPath(const std::string& bundlePath)
+{
+  return bundlePath + "/Contents/x86_64-linux/" + BundleName(bundlePath) + ".so";
+}
+
+void* OpenLibrary(const std::string& path, std::string& error)
+{
+  void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!library)
+    error = dlerror();
+  return library;
+}
+
+void* LibrarySymbol(void* library, const char* name)
+{
+  return dlsym(library, name);
+}
+
+void CloseLibrary(void* library)
+{
+  dlclose(library);
+}
+
+bool EnterModule(void* library)
+{
+  using ModuleEntryFunction = bool (*)(void*);
+  auto entry = reinterpret_cast<ModuleEntryFunction>(LibrarySymbol(library, "ModuleEntry"));
+  return entry && entry(library);
+}
+
+void ExitModule(void* library)
+{
+  using ModuleExitFunction = bool (*)();
+  if (auto exit = reinterpret_cast<ModuleExitFunction>(LibrarySymbol(library, "ModuleExit")))
+    exit();
+}
+}

@@ -1,0 +1,144 @@
+#include "ModuleFixture.h"
+
+#include "pluginterfaces/vst/ivstmidicontrollers.h"
+#include "pluginterfaces/vst/ivstunits.h"
+
+using namespace VstHost;
+
+namespace
+{
+std::u16string Title(const ParameterInfo& info)
+{
+  return info.title;
+}
+}
+
+TEST_F(ModuleTest, PublishesPresetBypassAndTheElevenParameters)
+{
+  auto plug = NewInstance();
+  IEditController* controller = plug->Controller();
+  ASSERT_EQ(controller->getParameterCount(), 13);
+
+  struct Expected { ParamID id; const char16_t* title; const char16_t* units; int32 steps; int32 flags; };
+  const Expected expected[] = {
+    {kPresetId, u"Preset", u"", 1, ParameterInfo::kIsProgramChange},
+    {kBypassId, u"Bypass", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList | ParameterInfo::kIsBypass},
+    {0, u"Input level", u"dB", 0, ParameterInfo::kCanAutomate},
+    {1, u"Auto input", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {2, u"Auto input Level", u"", 3, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {3, u"Output level", u"dB", 0, ParameterInfo::kCanAutomate},
+    {4, u"Output compensation", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {5, u"Bias level", u"", 2, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {6, u"Deck type", u"", 7, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {7, u"Hiss", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {8, u"Group", u"", 8, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {9, u"Bypass", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {10, u"Hiss level", u"dB", 0, ParameterInfo::kCanAutomate},
+  };
+  for (int32 i = 0; i < 13; ++i)
+  {
+    ParameterInfo info{};
+    ASSERT_EQ(controller->getParameterInfo(i, info), kResultTrue) << i;
+    EXPECT_EQ(info.id, expected[i].id) << i;
+    EXPECT_EQ(Title(info), expected[i].title) << i;
+    EXPECT_EQ(std::u16string(info.units), expected[i].units) << i;
+    EXPECT_EQ(info.stepCount, expected[i].steps) << i;
+    EXPECT_EQ(info.flags, expected[i].flags) << i;
+    EXPECT_EQ(info.unitId, kRootUnitId) << i;
+  }
+  ParameterInfo info{};
+  EXPECT_EQ(controller->getParameterInfo(13, info), kResultFalse);
+  EXPECT_EQ(controller->getParameterInfo(-1, info), kResultFalse);
+
+  ParameterInfo input{};
+  controller->getParameterInfo(2, input);
+  EXPECT_DOUBLE_EQ(input.defaultNormalizedValue, 0.5);
+}
+
+TEST_F(ModuleTest, ValuesAndTextsComeFromThePlugInsParameters)
+{
+  auto plug = NewInstance();
+  IEditController* controller = plug->Controller();
+
+  struct Case { ParamID id; double normalized; const char16_t* text; };
+  const Case cases[] = {
+    {0, 0.5, u"0.0"},  {0, 0.75, u"9.0"},   {3, 0.5, u"0.0"},        {7, 1.0, u"on"},
+    {7, 0.0, u"off"},  {7, 0.62, u"on"},    {6, 3.0 / 7.0, u"American 30 IPS"},
+    {10, 0.4, u"-84"}, {2, 1.0, u"+3 VU"},  {8, 0.0, u"No group"},
+  };
+  for (const Case& c : cases)
+  {
+    String128 text{};
+    ASSERT_EQ(controller->getParamStringByValue(c.id, c.normalized, text), kResultOk);
+    EXPECT_EQ(std::u16string(text), c.text) << c.id << " at " << c.normalized;
+  }
+  String128 text{};
+  EXPECT_EQ(controller->getParamStringByValue(kBypassId, 1.0, text), kResultFalse);
+
+  EXPECT_DOUBLE_EQ(controller->plainParamToNormalized(0, 0.0), 0.5);
+  EXPECT_DOUBLE_EQ(controller->plainParamToNormalized(10, -60.0), 1.0);
+  EXPECT_DOUBLE_EQ(controller->plainParamToNormalized(4242, 3.5), 3.5);
+  EXPECT_DOUBLE_EQ(controller->normalizedParamToPlain(0, 0.25), -9.0);
+
+  EXPECT_DOUBLE_EQ(controller->getParamNormalized(7), 1.0);
+  EXPECT_DOUBLE_EQ(controller->getParamNormalized(kPresetId), 0.0);
+  EXPECT_DOUBLE_EQ(controller->getParamNormalized(kBypassId), 0.0);
+  EXPECT_EQ(controller->setParamNormalized(7, 0.0), kResultOk);
+  EXPECT_DOUBLE_EQ(controller->getParamNormalized(7), 1.0);
+}
+
+TEST_F(ModuleTest, DefaultStateAfterInitialisation)
+{
+  auto plug = NewInstance();
+  struct Case { ParamID id; const char16_t* text; };
+  const Case cases[] = {{0, u"0.0"},          {1, u"off"},        {2, u"+0 VU"},     {3, u"0.0"},
+                        {4, u"on"},           {5, u"+0 dB"},      {6, u"Japan 15 IPS"}, {7, u"on"},
+                        {8, u"No group"},     {9, u"off"},        {10, u"-76"}};
+  for (const Case& c : cases)
+    EXPECT_EQ(plug->DisplayText(c.id), c.text) << c.id;
+}
+
+TEST_F(ModuleTest, UnitsProgramListAndMidiMapping)
+{
+  auto plug = NewInstance();
+  FUnknownPtr<IUnitInfo> units(plug->Controller());
+  ASSERT_TRUE(units);
+  EXPECT_EQ(units->getUnitCount(), 1);
+  UnitInfo root{};
+  ASSERT_EQ(units->getUnitInfo(0, root), kResultOk);
+  EXPECT_EQ(root.id, kRootUnitId);
+  EXPECT_EQ(root.parentUnitId, kNoParentUnitId);
+  EXPECT_EQ(root.programListId, kNoProgramListId);
+  EXPECT_EQ(std::u16string(root.name), u"Root Unit");
+  EXPECT_EQ(units->getUnitInfo(1, root), kResultFalse);
+  EXPECT_EQ(units->getUnitInfo(-1, root), kResultFalse);
+
+  EXPECT_EQ(units->getProgramListCount(), 0);
+  ProgramListInfo list{};
+  ASSERT_EQ(units->getProgramListInfo(0, list), kResultOk);
+  EXPECT_EQ(list.id, static_cast<ProgramListID>(kPresetId));
+  EXPECT_EQ(std::u16string(list.name), u"Factory Presets");
+  EXPECT_EQ(list.programCount, 1);
+  String128 name{};
+  ASSERT_EQ(units->getProgramName(static_cast<ProgramListID>(kPresetId), 0, name), kResultOk);
+  EXPECT_EQ(std::u16string(name), u"-");
+  EXPECT_EQ(units->getProgramName(7, 0, name), kResultFalse);
+  EXPECT_EQ(units->getSelectedUnit(), kRootUnitId);
+  EXPECT_EQ(units->selectUnit(0), kNotImplemented);
+
+  FUnknownPtr<IMidiMapping> midi(plug->Controller());
+  ASSERT_TRUE(midi);
+  ParamID id = 1234;
+  EXPECT_EQ(midi->getMidiControllerAssignment(0, 0, 7, id), kResultFalse);
+  EXPECT_EQ(id, 1234u);
+}
+
+TEST_F(ModuleTest, EditorViewOnlyByItsExactName)
+{
+  auto plug = NewInstance();
+  IPlugView* view = plug->Controller()->createView("editor");
+  ASSERT_NE(view, nullptr);
+  view->release();
+  EXPECT_EQ(plug->Controller()->createView("Editor"), nullptr);
+  EXPECT_EQ(plug->Controller()->createView(nullptr), nullptr);
+}

@@ -1,0 +1,134 @@
+#include "ModuleFixture.h"
+
+#include <random>
+#include <thread>
+
+using namespace VstHost;
+
+namespace
+{
+constexpr int kBlock = 64;
+constexpr double kGroup1 = 1.0 / 8.0;
+constexpr double kGroup2 = 2.0 / 8.0;
+const ParamID kLinked[] = {1, 2, 4, 5, 6, 7, 9, 10};
+
+void JoinGroup(PluginInstance& plug, double group)
+{
+  EXPECT_TRUE(plug.Prepare(48000, kBlock, kSample32));
+  plug.QueueParameter(8, group);
+  plug.FlushParameters();
+}
+
+void RunBlock(PluginInstance& plug)
+{
+  Buffers<float> in(2, kBlock), out(2, kBlock);
+  FillWithSine(in, 800.0, 0.1, 48000.0);
+  plug.Process(in.Pointers(), 2, out.Pointers(), 2, kBlock);
+}
+}
+
+class GroupLinkTest : public ModuleTest
+{
+protected:
+  std::unique_ptr<PluginInstance> Join(double group)
+  {
+    auto plug = NewInstance();
+    JoinGroup(*plug, group);
+    return plug;
+  }
+};
+
+TEST_F(GroupLinkTest, LinkedSettingsReachTheOtherMembersAtTheirNextBlock)
+{
+  auto a = Join(kGroup1);
+  auto b = Join(kGroup1);
+  auto c = Join(kGroup2);
+
+  a->QueueParameter(6, 5.0 / 7.0);
+  a->QueueParameter(0, 0.75);
+  RunBlock(*a);
+  RunBlock(*b);
+  RunBlock(*c);
+  EXPECT_EQ(b->DisplayText(6), u"Swiss 30 IPS");
+  ParamValue reported = 0.0;
+  ASSERT_TRUE(b->OutputChanges().LastValue(6, reported));
+  EXPECT_DOUBLE_EQ(reported, 5.0 / 7.0);
+  EXPECT_EQ(b->DisplayText(0), u"0.0");  // levels stay per instance
+  EXPECT_EQ(b->DisplayText(8), u"Group 1");
+  EXPECT_EQ(c->DisplayText(6), u"Japan 15 IPS");
+
+  // Nothing new: nothing adopted, nothing reported.
+  RunBlock(*b);
+  EXPECT_FALSE(b->OutputChanges().LastValue(6, reported));
+}
+
+TEST_F(GroupLinkTest, ATapeBypassBypassesTheWholeGroup)
+{
+  auto a = Join(kGroup1);
+  auto b = Join(kGroup1);
+  a->QueueParameter(9, 1.0);
+  RunBlock(*a);
+
+  Buffers<float> in(2, kBlock), out(2, kBlock);
+  FillWithSine(in, 800.0, 0.1, 48000.0);
+  b->Process(in.Pointers(), 2, out.Pointers(), 2, kBlock);
+  EXPECT_EQ(out.data, in.data);
+}
+
+TEST_F(GroupLinkTest, LeavingTheGroupStopsFollowingBothWays)
+{
+  auto a = Join(kGroup1);
+  auto b = Join(kGroup1);
+  a->QueueParameter(8, 0.0);
+  a->QueueParameter(5, 1.0);
+  RunBlock(*a);
+  RunBlock(*b);
+  EXPECT_EQ(b->DisplayText(5), u"+0 dB");
+
+  b->QueueParameter(7, 0.0);
+  RunBlock(*b);
+  RunBlock(*a);
+  EXPECT_EQ(a->DisplayText(7), u"on");
+}
+
+TEST_F(GroupLinkTest, MembersOnTwoAudioThreadsAgreeAfterwards)
+{
+  auto a = Join(kGroup1);
+  auto b = Join(kGroup1);
+  auto play = [](PluginInstance& plug, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> pick(0, 7);
+    std::uniform_real_distribution<double> value(0.0, 1.0);
+    for (int block = 0; block < 1500; ++block)
+    {
+      if (block % 3 == 0)
+        plug.QueueParameter(kLinked[pick(random)], value(random));
+      RunBlock(plug);
+    }
+  };
+  std::thread first(play, std::ref(*a), 1u);
+  std::thread second(play, std::ref(*b), 2u);
+  first.join();
+  second.join();
+
+  for (int round = 0; round < 2; ++round)
+  {
+    RunBlock(*a);
+    RunBlock(*b);
+  }
+  for (ParamID id : kLinked)
+    EXPECT_DOUBLE_EQ(a->Normalized(id), b->Normalized(id)) << id;
+}
+
+TEST_F(GroupLinkTest, InstancesBeyondTheTableStayOutsideEveryGroup)
+{
+  std::vector<std::unique_ptr<PluginInstance>> crowd;
+  for (int i = 0; i < 130; ++i)
+    crowd.push_back(Join(kGroup1));
+  crowd[0]->QueueParameter(6, 1.0);
+  RunBlock(*crowd[0]);
+  RunBlock(*crowd[127]);
+  RunBlock(*crowd[129]);
+  EXPECT_EQ(crowd[127]->DisplayText(6), u"American 2 30 IPS");
+  EXPECT_EQ(crowd[129]->DisplayText(6), u"Japan 15 IPS");
+}
