@@ -1,0 +1,11 @@
+#pragma once
+
+#include "graphics/IFrameBitmap.h"
+
+// Every film-strip description handed out, for the life of the process:
+// controls keep references to them.
+namespace BitmapDescriptorList
+{
+// Keeps a copy of `bitmap` requested as (resourceId, path) and returns it.
+const IFrameBitmap& Append(int resourceId, const char* path, const IFrameBitmap& bitmap);
+} // namespace BitmapDescriptorList
