@@ -1,5 +1,13 @@
+if(VELKOR_SANITIZE AND VELKOR_SANITIZE_THREADS)
+  message(FATAL_ERROR "choose one sanitizer build: VELKOR_SANITIZE or VELKOR_SANITIZE_THREADS")
+endif()
+
 if(VELKOR_SANITIZE)
   set(_velkor_san -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+elseif(VELKOR_SANITIZE_THREADS)
+  set(_velkor_san -fsanitize=thread -fno-omit-frame-pointer)
+endif()
+if(_velkor_san)
   add_compile_options(${_velkor_san})
   add_link_options(${_velkor_san})
 endif()

@@ -1,10 +1,11 @@
 #!/bin/sh
 # Builds everything twice (optimised, then with address and undefined-behaviour
-# sanitizers) and runs the whole test suite on both builds.
+# sanitizers) and runs the whole test suite on both builds; the tests that run
+# instances on several threads also run under the thread sanitizer.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-packages.sh
-for preset in release asan; do
+for preset in release asan tsan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   ctest --preset "$preset"
