@@ -78,41 +78,39 @@ tresult PLUGIN_API ParamValueQueue::addPoint(int32 sampleOffset, ParamValue valu
 
 ParameterChanges::~ParameterChanges()
 {
-  Clear();
+  for (ParamValueQueue* queue : mQueues)
+    queue->release();
 }
 
 IParamValueQueue* PLUGIN_API ParameterChanges::getParameterData(int32 index)
 {
-  return index >= 0 && index < getParameterCount() ? mQueues[index] : nullptr;
+  return index >= 0 && index < mUsed ? mQueues[index] : nullptr;
 }
 
 IParamValueQueue* PLUGIN_API ParameterChanges::addParameterData(const ParamID& id, int32& index)
 {
-  for (size_t i = 0; i < mQueues.size(); ++i)
+  for (int32 i = 0; i < mUsed; ++i)
   {
     if (mQueues[i]->getParameterId() == id)
     {
-      index = static_cast<int32>(i);
+      index = i;
       return mQueues[i];
     }
   }
-  index = getParameterCount();
-  mQueues.push_back(new ParamValueQueue(id));
-  return mQueues.back();
-}
-
-void ParameterChanges::Clear()
-{
-  for (ParamValueQueue* queue : mQueues)
-    queue->release();
-  mQueues.clear();
+  if (mUsed == static_cast<int32>(mQueues.size()))
+    mQueues.push_back(new ParamValueQueue(id));
+  else
+    mQueues[mUsed]->Reset(id);
+  index = mUsed++;
+  return mQueues[index];
 }
 
 bool ParameterChanges::LastValue(ParamID id, ParamValue& value)
 {
-  for (ParamValueQueue* queue : mQueues)
+  for (int32 i = 0; i < mUsed; ++i)
   {
     int32 offset = 0;
+    ParamValueQueue* queue = mQueues[i];
     if (queue->getParameterId() == id && queue->getPoint(queue->getPointCount() - 1, offset, value) == kResultOk)
       return true;
   }

@@ -86,10 +86,18 @@ private:
   std::atomic<int> mRestartRequests{0};
 };
 
+// Storage is kept between blocks, as a host's audio thread needs it.
 class ParamValueQueue : public HostObject<IParamValueQueue>
 {
 public:
-  explicit ParamValueQueue(ParamID id) : mId(id) {}
+  static constexpr size_t kReservedPoints = 64;
+
+  explicit ParamValueQueue(ParamID id) : mId(id) { mPoints.reserve(kReservedPoints); }
+  void Reset(ParamID id)
+  {
+    mId = id;
+    mPoints.clear();
+  }
 
   ParamID PLUGIN_API getParameterId() override { return mId; }
   int32 PLUGIN_API getPointCount() override { return static_cast<int32>(mPoints.size()); }
@@ -107,15 +115,17 @@ class ParameterChanges : public HostObject<IParameterChanges>
 public:
   ~ParameterChanges() override;
 
-  int32 PLUGIN_API getParameterCount() override { return static_cast<int32>(mQueues.size()); }
+  int32 PLUGIN_API getParameterCount() override { return mUsed; }
   IParamValueQueue* PLUGIN_API getParameterData(int32 index) override;
   IParamValueQueue* PLUGIN_API addParameterData(const ParamID& id, int32& index) override;
 
-  void Clear();
+  // Empties every queue; the queues stay for the next block.
+  void Clear() { mUsed = 0; }
   // The last value a queue for `id` holds, if there is one.
   bool LastValue(ParamID id, ParamValue& value);
 
 private:
   std::vector<ParamValueQueue*> mQueues;
+  int32 mUsed = 0;
 };
 }
