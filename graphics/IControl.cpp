@@ -57,8 +57,14 @@ void IControl::TakePlugValue(double normalized)
 {
   if (mDefaultValue.load() < 0.0)
   {
+    // The first value is the default, kept unclamped. Controls bound to no
+    // parameter receive it only once the editor is showing: it must be drawn.
     mDefaultValue = normalized;
-    mValue = normalized;
+    if (!(normalized == mValue.exchange(normalized)))
+    {
+      mDirty = true;
+      mChangedAgain = true;
+    }
     return;
   }
   if (!(normalized == mValue.load()))

@@ -66,7 +66,7 @@ TEST(DirtyRegion, AChangeIsDrawnInTwoPasses)
   editor.graphics.DrawRegion(region);
   ASSERT_FALSE(editor.Tick(region));
 
-  control.TakePlugValue(0.3);  // the first value only becomes the default
+  control.TakePlugValue(0.0);  // the first value, already shown: the default
   EXPECT_FALSE(editor.Tick(region));
   control.TakePlugValue(0.6);
   for (int pass = 0; pass < 2; ++pass)
@@ -163,4 +163,21 @@ TEST(DirtyRegion, ValuesPushedFromAnotherThreadReachTheNextTick)
   ASSERT_TRUE(editor.Tick(region));
   EXPECT_EQ(region, (IRectI{10, 10, 20, 20}));
   EXPECT_DOUBLE_EQ(meter.Value(), 1.0);
+}
+
+TEST(DirtyRegion, FirstValueOfAnUnboundControlIsDrawn)
+{
+  // Meters and pictures are bound to no parameter: binding gives them no
+  // value, so the first one the plug-in pushes arrives while they show.
+  Editor editor;
+  ProbeControl& meter = editor.Add({10, 10, 20, 20});
+  IRectI region;
+  ASSERT_TRUE(editor.Tick(region));
+  editor.graphics.DrawRegion(region);
+  ASSERT_FALSE(editor.Tick(region));
+
+  meter.TakePlugValue(0.7);
+  EXPECT_DOUBLE_EQ(meter.DefaultValue(), 0.7);
+  ASSERT_TRUE(editor.Tick(region));
+  EXPECT_EQ(region, (IRectI{10, 10, 20, 20}));
 }

@@ -1,0 +1,448 @@
+#include "RecordingPlug.h"
+#include "SurfacePixels.h"
+#include "TestGraphics.h"
+#include "graphics/IBitmapControl.h"
+#include "graphics/ICairoDropdown.h"
+#include "graphics/IKnobMultiControlText.h"
+#include "graphics/ISwitchControl.h"
+#include "raster/LICE_DecodePng.h"
+#include "raster/ModuleResource.h"
+#include "raster/ycairo_canvas.h"
+#include "tape/TapeEditor.h"
+#include "tests/raster/FreeTypeReference.h"
+
+#include <cairo-ft.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+
+namespace
+{
+constexpr IMouseState kLeft{true, false, false, false, false};
+
+// The tape editor as the plug-in builds it: canvas first, then the layout,
+// then binding. A deck change moves the machine picture, as the tape
+// plug-in's change handling does.
+struct TapeEditor
+{
+  RecordingPlug plug;
+  TestGraphics* graphics = nullptr;
+  TapeMeterControls meters;
+
+  TapeEditor()
+  {
+    auto owned = std::make_unique<TestGraphics>(plug, 760, 450);
+    graphics = owned.get();
+    plug.SetCanvas(std::make_unique<ycairo_canvas>());
+    meters = BuildTapeEditor(*graphics, plug);
+    plug.BindGraphics(owned.release());
+    plug.onChange = [this](int paramIdx, ParamChangeSource) {
+      if (paramIdx == ParamDeckType)
+        graphics->GetControl(meters.machine)
+          ->TakePlugValue(static_cast<int>(plug.GetParam(ParamDeckType)->Value()) / 2 / 3.0);
+    };
+  }
+
+  LICE_IBitmap& Surface() { return *graphics->DrawingSurface(); }
+
+  // The editor's first full pass, then the timer ticks until nothing is left
+  // to draw.
+  void ShowSettled()
+  {
+    graphics->DrawAll();
+    for (IRectI region; graphics->CollectDirtyRegion(region); region = {})
+      graphics->DrawRegion(region);
+  }
+};
+
+std::unique_ptr<LICE_MemBitmap> Picture(int id)
+{
+  const ModuleResource png = FindModuleResource(id, "PNG");
+  return LICE_DecodePng(png.data, png.size);
+}
+
+// A source-alpha copy at full weight, from the blend formulas.
+LICE_pixel Over(LICE_pixel d, LICE_pixel s)
+{
+  const int sa = LICE_GetA(s);
+  if (sa == 0)
+    return d;
+  if (sa == 255)
+    return s;
+  const auto mix = [sa](int sc, int dc) { return sc + (dc - sc) * (255 - sa) / 256; };
+  return LICE_RGBA(mix(LICE_GetR(s), LICE_GetR(d)), mix(LICE_GetG(s), LICE_GetG(d)), mix(LICE_GetB(s), LICE_GetB(d)),
+                   std::min(255, LICE_GetA(d) + sa));
+}
+
+// What the editor should show: the background with film-strip frames laid
+// over it in drawing order, each a source-alpha copy.
+class ExpectedPicture
+{
+public:
+  ExpectedPicture() : picture_(Picture(101)) {}
+
+  ExpectedPicture& Layer(int stripId, const IRectI& rect, int frame)
+  {
+    const std::unique_ptr<LICE_MemBitmap> strip = Picture(stripId);
+    for (int y = rect.top; y < rect.bottom; ++y)
+      for (int x = rect.left; x < rect.right; ++x)
+        SetPixelAt(*picture_, x, y,
+                   Over(PixelAt(*picture_, x, y),
+                        PixelAt(*strip, x - rect.left, (frame - 1) * rect.Height() + y - rect.top)));
+    return *this;
+  }
+
+  int Differences(LICE_IBitmap& surface, const IRectI& rect) const
+  {
+    int differing = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+      for (int x = rect.left; x < rect.right; ++x)
+        differing += PixelAt(surface, x, y) != PixelAt(*picture_, x, y) ? 1 : 0;
+    return differing;
+  }
+
+private:
+  std::unique_ptr<LICE_MemBitmap> picture_;
+};
+
+struct FreeTypeFace
+{
+  FT_Library library = nullptr;
+  FT_Face face = nullptr;
+};
+
+void ReleaseFace(void* data)
+{
+  auto* owned = static_cast<FreeTypeFace*>(data);
+  FT_Done_Face(owned->face);
+  FT_Done_FreeType(owned->library);
+  delete owned;
+}
+
+const cairo_user_data_key_t kFaceKey{};
+
+// The background with `text` printed into `rect` straight through cairo,
+// centred as a selector centres it.
+std::unique_ptr<LICE_MemBitmap> SelectorReference(const IRectI& rect, const char* text)
+{
+  std::unique_ptr<LICE_MemBitmap> reference = Picture(101);
+  const ModuleResource font = FindModuleResource(107, kResourceTypeRawData);
+  auto* owned = new FreeTypeFace;
+  FT_Init_FreeType(&owned->library);
+  FT_New_Memory_Face(owned->library, font.data, font.size, 0, &owned->face);
+  cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(owned->face, 0);
+  cairo_font_face_set_user_data(face, &kFaceKey, owned, ReleaseFace);
+
+  cairo_surface_t* surface =
+    cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(reference->PixelData()), CAIRO_FORMAT_RGB24,
+                                        reference->Width(), reference->Height(), reference->RowStride() * 4);
+  cairo_t* context = cairo_create(surface);
+  cairo_rectangle(context, rect.left, rect.top, rect.Width(), rect.Height());
+  cairo_clip(context);
+  cairo_set_source_rgba(context, 64 / 255.0, 64 / 255.0, 64 / 255.0, 1.0);
+  cairo_set_font_face(context, face);
+  cairo_set_font_size(context, rect.Height() / 2.0);
+  cairo_font_extents_t fontExtents;
+  cairo_text_extents_t textExtents;
+  cairo_font_extents(context, &fontExtents);
+  cairo_text_extents(context, text, &textExtents);
+  const double x = rect.left + (rect.Width() - textExtents.width - textExtents.x_bearing) / 2.0;
+  const double y = rect.bottom - (rect.Height() - fontExtents.height) / 2.0 - fontExtents.descent;
+  cairo_move_to(context, x, y);
+  cairo_show_text(context, text);
+  cairo_destroy(context);
+  cairo_surface_flush(surface);
+  cairo_surface_destroy(surface);
+  cairo_font_face_destroy(face);
+  return reference;
+}
+
+int PixelsDifferingInColour(LICE_IBitmap& a, LICE_IBitmap& b, const IRectI& rect)
+{
+  int differing = 0;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x)
+      if ((PixelAt(a, x, y) & 0xFFFFFF) != (PixelAt(b, x, y) & 0xFFFFFF))
+        ++differing;
+  return differing;
+}
+
+void WritePng(LICE_IBitmap& bitmap, const char* path)
+{
+  cairo_surface_t* surface =
+    cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(bitmap.PixelData()), CAIRO_FORMAT_RGB24,
+                                        bitmap.Width(), bitmap.Height(), bitmap.RowStride() * 4);
+  cairo_surface_write_to_png(surface, path);
+  cairo_surface_destroy(surface);
+}
+
+const IRectI kLeftKnob{24, 212, 144, 332};
+const IRectI kRightKnob{180, 212, 300, 332};
+const IRectI kLeftVu{20, 14, 270, 139};
+const IRectI kRightVu{280, 14, 530, 139};
+const IRectI kMachine{549, 228, 729, 408};
+const IRectI kLeftLamp{39, 106, 55, 122};
+const IRectI kRightLamp{299, 106, 315, 122};
+const IRectI kAutoInputButton{344, 193, 386, 235};
+} // namespace
+
+TEST(TapeEditorLayout, ControlsInDrawingOrder)
+{
+  enum Kind
+  {
+    Picture,
+    KnobWithText,
+    Button,
+    Selector,
+  };
+  struct Expected
+  {
+    Kind kind;
+    IRectI draw;
+    int paramIdx;
+  };
+  const Expected expected[] = {
+    {Picture, {0, 0, 760, 450}, -1},
+    // Knob pictures (24, 212, 144, 332) with their value text below.
+    {KnobWithText, {24, 212, 144, 345}, ParamInputLevel},
+    {KnobWithText, {180, 212, 300, 345}, ParamOutputLevel},
+    {Button, {344, 193, 386, 235}, ParamAutoInput},
+    {Button, {344, 282, 386, 324}, ParamOutputCompensation},
+    {Button, {344, 365, 386, 407}, ParamHiss},
+    {Button, {641, 36, 683, 78}, ParamBypass},
+    {Selector, {441, 242, 491, 260}, ParamAutoInputLevel},
+    {Selector, {391, 333, 441, 351}, ParamBiasLevel},
+    {Selector, {603, 114, 721, 132}, ParamGroup},
+    {Selector, {603, 198, 721, 216}, ParamDeckType},
+    {Selector, {440, 413, 490, 431}, ParamHissLevel},
+    {Picture, kLeftVu, -1},
+    {Picture, kRightVu, -1},
+    {Picture, {39, 106, 55, 122}, -1},
+    {Picture, {299, 106, 315, 122}, -1},
+    {Picture, kMachine, -1},
+  };
+  TapeEditor editor;
+  ASSERT_EQ(editor.graphics->NControls(), 17);
+  for (int i = 0; i < 17; ++i)
+  {
+    IControl* control = editor.graphics->GetControl(i);
+    const Expected& e = expected[i];
+    SCOPED_TRACE(testing::Message() << "control " << i);
+    EXPECT_EQ(control->DrawRect(), e.draw);
+    EXPECT_EQ(control->ParamIdx(), e.paramIdx);
+    EXPECT_EQ(control->ListIndex(), i);
+    switch (e.kind)
+    {
+    case Picture:
+      EXPECT_NE(dynamic_cast<IBitmapControl*>(control), nullptr);
+      EXPECT_EQ(dynamic_cast<ISwitchControl*>(control), nullptr);
+      break;
+    case KnobWithText:
+      EXPECT_NE(dynamic_cast<IKnobMultiControlText*>(control), nullptr);
+      break;
+    case Button:
+      EXPECT_NE(dynamic_cast<ISwitchControl*>(control), nullptr);
+      break;
+    case Selector:
+      EXPECT_NE(dynamic_cast<ICairoDropdown*>(control), nullptr);
+      break;
+    }
+  }
+  auto& knob = dynamic_cast<IKnobMultiControlText&>(*editor.graphics->GetControl(1));
+  EXPECT_EQ(knob.KnobRect(), kLeftKnob);
+  EXPECT_EQ(knob.TextRect(), (IRectI{24, 326, 144, 345}));
+  EXPECT_EQ(knob.TextStyle().size, 15);
+  EXPECT_EQ(knob.TextStyle().colour, (IColorRGBA{255, 64, 64, 64}));
+  EXPECT_EQ(editor.meters.leftVu, 12);
+  EXPECT_EQ(editor.meters.rightVu, 13);
+  EXPECT_EQ(editor.meters.leftLamp, 14);
+  EXPECT_EQ(editor.meters.rightLamp, 15);
+  EXPECT_EQ(editor.meters.machine, 16);
+
+  // Whatever this process had not decoded yet was loaded in layout order.
+  const std::vector<int> order = {102, 103, 105, 104, 106, 101};
+  std::vector<int> expectedLoads;
+  for (const int id : order)
+    if (std::find(editor.graphics->pngLoads.begin(), editor.graphics->pngLoads.end(), id) !=
+        editor.graphics->pngLoads.end())
+      expectedLoads.push_back(id);
+  EXPECT_EQ(editor.graphics->pngLoads, expectedLoads);
+}
+
+TEST(TapeEditorPicture, DefaultStateAsItIsShown)
+{
+  TapeEditor editor;
+  editor.graphics->DrawAll();
+  WritePng(editor.Surface(), "/tmp/velkortape-editor.png");
+  LICE_IBitmap& surface = editor.Surface();
+
+  // Knobs at the middle frame, 37 of 73; Auto input and Bypass off,
+  // Output compensation and Hiss on; meters at rest, lamps dark, the Japan
+  // machine.
+  ExpectedPicture expected;
+  expected.Layer(105, kLeftKnob, 37).Layer(105, kRightKnob, 37);
+  expected.Layer(102, kAutoInputButton, 1).Layer(102, {344, 282, 386, 324}, 2).Layer(102, {344, 365, 386, 407}, 2);
+  expected.Layer(102, {641, 36, 683, 78}, 1);
+  expected.Layer(104, kLeftVu, 1).Layer(104, kRightVu, 1).Layer(103, kLeftLamp, 1).Layer(103, kRightLamp, 1);
+  expected.Layer(106, kMachine, 1);
+  // The knobs down to where their value text begins.
+  EXPECT_EQ(expected.Differences(surface, {24, 212, 144, 326}), 0);
+  EXPECT_EQ(expected.Differences(surface, {180, 212, 300, 326}), 0);
+  for (const IRectI& rect : {kAutoInputButton, IRectI{344, 282, 386, 324}, IRectI{344, 365, 386, 407},
+                             IRectI{641, 36, 683, 78}, kLeftVu, kRightVu, kMachine})
+    EXPECT_EQ(expected.Differences(surface, rect), 0) << rect.left << "," << rect.top;
+  ExpectedPicture turned;
+  turned.Layer(105, kLeftKnob, 36);
+  EXPECT_GT(turned.Differences(surface, {24, 212, 144, 326}), 0);
+  ExpectedPicture pressed;
+  pressed.Layer(102, kAutoInputButton, 2);
+  EXPECT_GT(pressed.Differences(surface, kAutoInputButton), 0);
+
+  // Selector texts, exactly as cairo prints them centred in each window.
+  struct Selector
+  {
+    int index;
+    IRectI rect;
+    const char* text;
+  };
+  const Selector selectors[] = {
+    {7, {441, 242, 491, 260}, "+0 VU"},   {8, {391, 333, 441, 351}, "+0 dB"},
+    {9, {603, 114, 721, 132}, "No group"}, {10, {603, 198, 721, 216}, "Japan 15 IPS"},
+    {11, {440, 413, 490, 431}, "-76dB"},
+  };
+  for (const Selector& s : selectors)
+  {
+    auto& selector = dynamic_cast<ICairoDropdown&>(*editor.graphics->GetControl(s.index));
+    EXPECT_EQ(selector.ShownText(), s.text);
+    const std::unique_ptr<LICE_MemBitmap> reference = SelectorReference(s.rect, s.text);
+    EXPECT_EQ(PixelsDifferingInColour(surface, *reference, s.rect), 0) << s.text;
+    EXPECT_GT(PixelsDifferingInColour(surface, *Picture(101), s.rect), 0) << s.text << " is printed";
+  }
+}
+
+TEST(TapeEditorPicture, KnobValueTextSitsCentredInItsStrip)
+{
+  TapeEditor editor;
+  editor.graphics->DrawAll();
+  auto& knob = dynamic_cast<IKnobMultiControlText&>(*editor.graphics->GetControl(1));
+  EXPECT_EQ(knob.ValueText(), "0.0 dB");
+
+  // Where the surface differs from the knob over the background is ink.
+  LICE_IBitmap& surface = editor.Surface();
+  const std::unique_ptr<LICE_MemBitmap> background = Picture(101);
+  const std::unique_ptr<LICE_MemBitmap> strip = Picture(105);
+  int inkLeft = 1 << 20;
+  int inkRight = -1;
+  int inkTop = 1 << 20;
+  int inkBottom = -1;
+  for (int y = 300; y < 360; ++y)
+  {
+    for (int x = 0; x < 170; ++x)
+    {
+      LICE_pixel expected = PixelAt(*background, x, y);
+      if (kLeftKnob.Contains(x, y))
+        expected = Over(expected, PixelAt(*strip, x - 24, 36 * 120 + y - 212));
+      if (PixelAt(surface, x, y) == expected)
+        continue;
+      inkLeft = std::min(inkLeft, x);
+      inkRight = std::max(inkRight, x + 1);
+      inkTop = std::min(inkTop, y);
+      inkBottom = std::max(inkBottom, y + 1);
+    }
+  }
+
+  // From FreeType: the text is measured, centred on x = 84 and placed with
+  // its 15-pixel cell in the middle of the 19 pixels from 326.
+  const FreeTypeReference reference(15);
+  int width = 0;
+  int pen = 0;
+  int expectedLeft = 1 << 20;
+  int expectedRight = -1;
+  int expectedTop = 1 << 20;
+  for (const char c : std::string("0.0 dB"))
+  {
+    const ReferenceGlyph glyph = reference.Glyph(c);
+    if (glyph.width > 0)
+    {
+      expectedLeft = std::min(expectedLeft, pen + glyph.left);
+      expectedRight = std::max(expectedRight, pen + glyph.left + glyph.width);
+      expectedTop = std::min(expectedTop, reference.Ascent() - glyph.top);
+    }
+    width = std::max({width, pen + glyph.advance, pen + glyph.left + glyph.width});
+    pen += glyph.advance;
+  }
+  const int penX = 84 - width / 2;
+  const int cellTop = 326 + (19 - 15) / 2;
+  EXPECT_EQ(inkLeft, penX + expectedLeft);
+  EXPECT_EQ(inkRight, penX + expectedRight);
+  EXPECT_EQ(inkTop, cellTop + expectedTop);
+  EXPECT_EQ(inkBottom, cellTop + reference.Ascent());
+  EXPECT_EQ(knob.TextRect(), (IRectI{penX, 326, penX + width, 345}));
+}
+
+TEST(TapeEditorPicture, ChoosingSwissThirtyShowsTheThirdMachine)
+{
+  TapeEditor editor;
+  editor.ShowSettled();
+  editor.graphics->menuChoices = {5};
+  editor.graphics->PointerDown(660, 207, kLeft);
+  editor.graphics->PointerUp(660, 207, kLeft);
+  EXPECT_DOUBLE_EQ(editor.plug.GetParam(ParamDeckType)->Value(), 5.0);
+  EXPECT_DOUBLE_EQ(editor.graphics->GetControl(editor.meters.machine)->Value(), 2.0 / 3.0);
+
+  IRectI region;
+  ASSERT_TRUE(editor.graphics->CollectDirtyRegion(region));
+  EXPECT_EQ(region, (IRectI{549, 198, 729, 408})) << "the selector and the machine";
+  editor.graphics->DrawRegion(region);
+  ExpectedPicture expected;
+  expected.Layer(106, kMachine, 3);
+  EXPECT_EQ(expected.Differences(editor.Surface(), kMachine), 0);
+  EXPECT_EQ(dynamic_cast<ICairoDropdown&>(*editor.graphics->GetControl(10)).ShownText(), "Swiss 30 IPS");
+  const std::unique_ptr<LICE_MemBitmap> reference = SelectorReference({603, 198, 721, 216}, "Swiss 30 IPS");
+  EXPECT_EQ(PixelsDifferingInColour(editor.Surface(), *reference, {603, 198, 721, 216}), 0);
+}
+
+TEST(TapeEditorPicture, MetersMoveWhenTheAudioThreadPushesValues)
+{
+  TapeEditor editor;
+  editor.ShowSettled();
+  IRectI region;
+
+  // Meters are bound to no parameter: the first value they take is also
+  // their first value shown.
+  std::thread audio([&editor] {
+    editor.graphics->GetControl(editor.meters.leftVu)->TakePlugValue(0.5);
+    editor.graphics->GetControl(editor.meters.leftLamp)->TakePlugValue(1.0);
+  });
+  audio.join();
+  region = {};
+  ASSERT_TRUE(editor.graphics->CollectDirtyRegion(region));
+  EXPECT_EQ(region, kLeftVu);
+  editor.graphics->DrawRegion(region);
+  WritePng(editor.Surface(), "/tmp/velkortape-editor-meters.png");
+
+  // 0.5 of 100 frames is frame 51; the lamp at 1 is frame 20, on top.
+  ExpectedPicture expected;
+  expected.Layer(104, kLeftVu, 51).Layer(103, kLeftLamp, 20).Layer(104, kRightVu, 1).Layer(103, kRightLamp, 1);
+  EXPECT_EQ(expected.Differences(editor.Surface(), kLeftVu), 0);
+  EXPECT_EQ(expected.Differences(editor.Surface(), kRightVu), 0) << "the right meter did not move";
+}
+
+TEST(TapeEditorPicture, ASecondEditorDecodesNothingAndSharesFonts)
+{
+  TapeEditor first;
+  first.graphics->DrawAll();
+  TapeEditor second;
+  second.graphics->DrawAll();
+  EXPECT_TRUE(second.graphics->pngLoads.empty());
+  auto& firstKnob = dynamic_cast<IKnobMultiControlText&>(*first.graphics->GetControl(1));
+  auto& secondKnob = dynamic_cast<IKnobMultiControlText&>(*second.graphics->GetControl(2));
+  ASSERT_NE(firstKnob.TextStyle().cachedFont, nullptr);
+  EXPECT_EQ(secondKnob.TextStyle().cachedFont, firstKnob.TextStyle().cachedFont);
+  EXPECT_EQ(PixelsDifferingInColour(first.Surface(), second.Surface(), {0, 0, 760, 450}), 0);
+}
