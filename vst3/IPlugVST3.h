@@ -129,6 +129,10 @@ private:
   std::atomic<std::thread::id> mAudioThread{};
   Steinberg::Vst::IParameterChanges* mOutputChanges = nullptr;
 
+  // Parameters whose editor gesture the host has been told about: an end
+  // the host never saw begin (a press that went to the host's menu) is dropped.
+  std::vector<bool> mGestureOpen;
+
   // Host buffers of one slice, offset into the host's block.
   std::vector<float*> mSlice32;
   std::vector<double*> mSlice64;

@@ -247,8 +247,10 @@ bool IPlugVST3::OnAudioThread() const
 
 void IPlugVST3::BeginInformHostOfParamChange(int paramIdx)
 {
-  if (!OnAudioThread())
-    beginEdit(static_cast<ParamID>(paramIdx));
+  if (OnAudioThread() || paramIdx < 0 || paramIdx >= NParams())
+    return;
+  mGestureOpen[paramIdx] = true;
+  beginEdit(static_cast<ParamID>(paramIdx));
 }
 
 void IPlugVST3::InformHostOfParamChange(int paramIdx, double normalized)
@@ -272,8 +274,10 @@ void IPlugVST3::InformHostOfParamChange(int paramIdx, double normalized)
 
 void IPlugVST3::EndInformHostOfParamChange(int paramIdx)
 {
-  if (!OnAudioThread())
-    endEdit(static_cast<ParamID>(paramIdx));
+  if (OnAudioThread() || paramIdx < 0 || paramIdx >= NParams() || !mGestureOpen[paramIdx])
+    return;
+  mGestureOpen[paramIdx] = false;
+  endEdit(static_cast<ParamID>(paramIdx));
 }
 
 void IPlugVST3::ShowHostParamMenu(int paramIdx, int x, int y)

@@ -28,6 +28,7 @@ IPlugVST3::IPlugVST3(int nParams, const char* channelIOStr, int nPresets, const 
   : IPlugBase(nParams, channelIOStr, nPresets, effectName, productName, mfrName, vendorVersion, uniqueID, mfrID,
               latency, plugDoesMidi, isInstrument, kApiVst3),
     mSideChainChannels(nSideChainChannels),
+    mGestureOpen(std::max(nParams, 0), false),
     mSlice32(std::max(NInChannels(), NOutChannels())),
     mSlice64(std::max(NInChannels(), NOutChannels()))
 {

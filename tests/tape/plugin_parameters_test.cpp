@@ -137,3 +137,22 @@ TEST_F(TapePlugin, TheTapesOwnBypassPassesAudioAndFreezesTheMeters)
   EXPECT_EQ(outRight, right);
   EXPECT_EQ(plug->Engine().VuValue(0), vu);
 }
+
+TEST_F(TapePlugin, TheHostHearsEveryGestureBeganAndEndedOnce)
+{
+  plug->EndInformHostOfParamChange(ParamDeckType);  // a press that went to the host's menu
+  plug->BeginInformHostOfParamChange(ParamInputLevel);
+  FromEditor(ParamInputLevel, 3.0);
+  plug->EndInformHostOfParamChange(ParamInputLevel);
+  plug->EndInformHostOfParamChange(ParamInputLevel);
+
+  using Edit = VstHost::ComponentHandler::Edit;
+  const std::vector<Edit> edits = handler->Edits();
+  ASSERT_EQ(edits.size(), 3u);
+  EXPECT_EQ(edits[0].kind, Edit::Begin);
+  EXPECT_EQ(edits[1].kind, Edit::Perform);
+  EXPECT_DOUBLE_EQ(edits[1].value, 21.0 / 36.0);
+  EXPECT_EQ(edits[2].kind, Edit::End);
+  for (const Edit& edit : edits)
+    EXPECT_EQ(edit.id, static_cast<ParamID>(ParamInputLevel));
+}
