@@ -1,16 +1,21 @@
 #pragma once
 
-#include <mutex>
-
 // The plug-in framework's recursive lock: the same thread may take it again.
+// Each platform builds it from its own primitive under platform/<os>/.
 class PlugLock
 {
 public:
-  void Enter() { mMutex.lock(); }
-  void Leave() { mMutex.unlock(); }
+  PlugLock();
+  ~PlugLock();
+  PlugLock(const PlugLock&) = delete;
+  PlugLock& operator=(const PlugLock&) = delete;
+
+  void Enter();
+  void Leave();
 
 private:
-  std::recursive_mutex mMutex;
+  struct Native;
+  Native* mNative;
 };
 
 class PlugLockGuard

@@ -6,14 +6,20 @@ namespace
 {
 // Constant-initialised and never destroyed dynamically, so fonts released by
 // other objects at process exit still find the lock and the count intact.
-constinit std::mutex gLock;
 constinit int gFontCount = 0;
 constinit LICE_SysBitmap* gCanvas = nullptr;
 } // namespace
 
 namespace GlyphCanvas
 {
-std::mutex& Lock() { return gLock; }
+std::mutex& Lock()
+{
+  // Made on first use and never destroyed, for the same reason; not a
+  // constinit global, because std::mutex cannot be constant-initialised
+  // with every thread library (mingw-w64's winpthreads).
+  static std::mutex* const lock = new std::mutex;
+  return *lock;
+}
 
 void FontCreated() { ++gFontCount; }
 

@@ -1,17 +1,14 @@
 #include "tape/HissRandom.h"
 
+#include "tape/ThreadRandomState.h"
+
 #include <cstdint>
-
-namespace {
-
-thread_local std::uint32_t tHissRandomState = 1;
-
-}  // namespace
 
 int NextHissRandom()
 {
-  tHissRandomState = tHissRandomState * 214013u + 2531011u;
-  return static_cast<int>((tHissRandomState >> 16) & 0x7FFFu);
+  const std::uint32_t state = ThreadRandomState() * 214013u + 2531011u;
+  StoreThreadRandomState(state);
+  return static_cast<int>((state >> 16) & 0x7FFFu);
 }
 
 double HissUnitSample(int randomValue)

@@ -7,11 +7,4 @@ namespace Steinberg
 DEF_CLASS_IID(IPlugView)
 DEF_CLASS_IID(IPlugFrame)
 DEF_CLASS_IID(IPlugViewContentScaleSupport)
-
-namespace Linux
-{
-DEF_CLASS_IID(IEventHandler)
-DEF_CLASS_IID(ITimerHandler)
-DEF_CLASS_IID(IRunLoop)
-}
 }

@@ -32,25 +32,25 @@ void IPlugVST3::AddParameters()
 {
   UnitNames().clear();
   if (NPresets() > 0)
-    parameters.addParameter(new Parameter(u"Preset", kPresetParamId, u"", 0.0, NPresets(),
+    parameters.addParameter(new Parameter(STR16("Preset"), kPresetParamId, STR16(""), 0.0, NPresets(),
                                           ParameterInfo::kIsProgramChange, kRootUnitId));
 
   if (!IsInstrument())
   {
-    auto* bypass = new StringListParameter(u"Bypass", kBypassParamId, nullptr,
+    auto* bypass = new StringListParameter(STR16("Bypass"), kBypassParamId, nullptr,
                                            ParameterInfo::kCanAutomate | ParameterInfo::kIsList |
                                              ParameterInfo::kIsBypass,
                                            kRootUnitId);
-    bypass->appendString(const_cast<TChar*>(u"off"));
-    bypass->appendString(const_cast<TChar*>(u"on"));
+    bypass->appendString(const_cast<TChar*>(STR16("off")));
+    bypass->appendString(const_cast<TChar*>(STR16("on")));
     parameters.addParameter(bypass);
   }
 
   for (int i = 0; i < NParams(); ++i)
   {
     const IPlugParam& param = *GetParam(i);
-    const std::u16string name = WidenText(param.Name());
-    const std::u16string units = WidenText(param.UnitLabel());
+    const Vst3String name = WidenText(param.Name());
+    const Vst3String units = WidenText(param.UnitLabel());
     const int32 automate = param.Automatable() ? ParameterInfo::kCanAutomate : 0;
     const UnitID unit = UnitOfGroup(UnitNames(), param.GroupName());
 
@@ -88,7 +88,7 @@ void IPlugVST3::AddParameters()
   {
     for (int c = 0; c < kMidiControllers; ++c)
     {
-      auto* cc = new RangeParameter(u"MIDI CC", static_cast<ParamID>(NParams() + c), u"", 0.0, 127.0, 0.0, 0,
+      auto* cc = new RangeParameter(STR16("MIDI CC"), static_cast<ParamID>(NParams() + c), STR16(""), 0.0, 127.0, 0.0, 0,
                                     ParameterInfo::kCanAutomate, kRootUnitId);
       cc->setPrecision(1);
       parameters.addParameter(cc);

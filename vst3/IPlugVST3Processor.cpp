@@ -102,7 +102,7 @@ void IPlugVST3::AddBuses()
     addAudioInput(WidenText(InputBusNames()[1].c_str()).c_str(), DefaultArrangement(mSideChainChannels), kAux, 0);
   }
   if (DoesMidi())
-    addEventInput(u"MIDI Input", 1);
+    addEventInput(STR16("MIDI Input"), 1);
 }
 
 tresult PLUGIN_API IPlugVST3::setActive(TBool state)
@@ -114,7 +114,7 @@ tresult PLUGIN_API IPlugVST3::setActive(TBool state)
 namespace
 {
 // Replaces an audio bus in place when its channel count differs from the host's.
-void MatchBusChannels(BusList& buses, int index, int nChannels, const char16_t* name, BusType type, int32 flags)
+void MatchBusChannels(BusList& buses, int index, int nChannels, const TChar* name, BusType type, int32 flags)
 {
   if (index >= static_cast<int>(buses.size()))
     return;
@@ -139,16 +139,16 @@ tresult PLUGIN_API IPlugVST3::setBusArrangements(SpeakerArrangement* inputs, int
 
   SetInputChannelsConnected(0, NInChannels(), false);
   SetOutputChannelsConnected(0, NOutChannels(), false);
-  MatchBusChannels(audioInputs, 0, nIn, u"Input", kMain, BusInfo::kDefaultActive);
+  MatchBusChannels(audioInputs, 0, nIn, STR16("Input"), kMain, BusInfo::kDefaultActive);
   SetInputChannelsConnected(0, nIn, true);
-  MatchBusChannels(audioOutputs, 0, nOut, u"Output", kMain, BusInfo::kDefaultActive);
+  MatchBusChannels(audioOutputs, 0, nOut, STR16("Output"), kMain, BusInfo::kDefaultActive);
   SetOutputChannelsConnected(0, nOut, true);
 
   if (mSideChainChannels)
   {
     if (numIns != 2)
       return kResultFalse;
-    MatchBusChannels(audioInputs, 1, SpeakerCount(inputs[1]), u"Sidechain Input", kAux, 0);
+    MatchBusChannels(audioInputs, 1, SpeakerCount(inputs[1]), STR16("Sidechain Input"), kAux, 0);
     return kResultOk;
   }
   return numIns == 1 ? kResultOk : kResultFalse;

@@ -8,11 +8,11 @@ void WidenText(const char* text, Steinberg::Vst::String128 out)
   out[i] = 0;
 }
 
-std::u16string WidenText(const char* text)
+Vst3String WidenText(const char* text)
 {
-  std::u16string wide;
+  Vst3String wide;
   for (; text && *text; ++text)
-    wide.push_back(static_cast<char16_t>(static_cast<unsigned char>(*text)));
+    wide.push_back(static_cast<Steinberg::Vst::TChar>(static_cast<unsigned char>(*text)));
   return wide;
 }
 

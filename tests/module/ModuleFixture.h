@@ -26,7 +26,7 @@ protected:
     ASSERT_TRUE(module) << error;
   }
 
-  std::unique_ptr<PluginInstance> NewInstance(const std::u16string& hostName = u"Velkor Test Host")
+  std::unique_ptr<PluginInstance> NewInstance(const HostString& hostName = STR16("Velkor Test Host"))
   {
     std::string error;
     auto instance = PluginInstance::Create(*module, hostName, error);

@@ -7,7 +7,7 @@ using namespace VstHost;
 
 namespace
 {
-std::u16string Title(const ParameterInfo& info)
+HostString Title(const ParameterInfo& info)
 {
   return info.title;
 }
@@ -19,21 +19,21 @@ TEST_F(ModuleTest, PublishesPresetBypassAndTheElevenParameters)
   IEditController* controller = plug->Controller();
   ASSERT_EQ(controller->getParameterCount(), 13);
 
-  struct Expected { ParamID id; const char16_t* title; const char16_t* units; int32 steps; int32 flags; };
+  struct Expected { ParamID id; const TChar* title; const TChar* units; int32 steps; int32 flags; };
   const Expected expected[] = {
-    {kPresetId, u"Preset", u"", 1, ParameterInfo::kIsProgramChange},
-    {kBypassId, u"Bypass", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList | ParameterInfo::kIsBypass},
-    {0, u"Input level", u"dB", 0, ParameterInfo::kCanAutomate},
-    {1, u"Auto input", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {2, u"Auto input Level", u"", 3, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {3, u"Output level", u"dB", 0, ParameterInfo::kCanAutomate},
-    {4, u"Output compensation", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {5, u"Bias level", u"", 2, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {6, u"Deck type", u"", 7, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {7, u"Hiss", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {8, u"Group", u"", 8, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {9, u"Bypass", u"", 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
-    {10, u"Hiss level", u"dB", 0, ParameterInfo::kCanAutomate},
+    {kPresetId, STR16("Preset"), STR16(""), 1, ParameterInfo::kIsProgramChange},
+    {kBypassId, STR16("Bypass"), STR16(""), 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList | ParameterInfo::kIsBypass},
+    {0, STR16("Input level"), STR16("dB"), 0, ParameterInfo::kCanAutomate},
+    {1, STR16("Auto input"), STR16(""), 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {2, STR16("Auto input Level"), STR16(""), 3, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {3, STR16("Output level"), STR16("dB"), 0, ParameterInfo::kCanAutomate},
+    {4, STR16("Output compensation"), STR16(""), 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {5, STR16("Bias level"), STR16(""), 2, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {6, STR16("Deck type"), STR16(""), 7, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {7, STR16("Hiss"), STR16(""), 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {8, STR16("Group"), STR16(""), 8, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {9, STR16("Bypass"), STR16(""), 1, ParameterInfo::kCanAutomate | ParameterInfo::kIsList},
+    {10, STR16("Hiss level"), STR16("dB"), 0, ParameterInfo::kCanAutomate},
   };
   for (int32 i = 0; i < 13; ++i)
   {
@@ -41,7 +41,7 @@ TEST_F(ModuleTest, PublishesPresetBypassAndTheElevenParameters)
     ASSERT_EQ(controller->getParameterInfo(i, info), kResultTrue) << i;
     EXPECT_EQ(info.id, expected[i].id) << i;
     EXPECT_EQ(Title(info), expected[i].title) << i;
-    EXPECT_EQ(std::u16string(info.units), expected[i].units) << i;
+    EXPECT_EQ(HostString(info.units), expected[i].units) << i;
     EXPECT_EQ(info.stepCount, expected[i].steps) << i;
     EXPECT_EQ(info.flags, expected[i].flags) << i;
     EXPECT_EQ(info.unitId, kRootUnitId) << i;
@@ -60,17 +60,17 @@ TEST_F(ModuleTest, ValuesAndTextsComeFromThePlugInsParameters)
   auto plug = NewInstance();
   IEditController* controller = plug->Controller();
 
-  struct Case { ParamID id; double normalized; const char16_t* text; };
+  struct Case { ParamID id; double normalized; const TChar* text; };
   const Case cases[] = {
-    {0, 0.5, u"0.0"},  {0, 0.75, u"9.0"},   {3, 0.5, u"0.0"},        {7, 1.0, u"on"},
-    {7, 0.0, u"off"},  {7, 0.62, u"on"},    {6, 3.0 / 7.0, u"American 30 IPS"},
-    {10, 0.4, u"-84"}, {2, 1.0, u"+3 VU"},  {8, 0.0, u"No group"},
+    {0, 0.5, STR16("0.0")},  {0, 0.75, STR16("9.0")},   {3, 0.5, STR16("0.0")},        {7, 1.0, STR16("on")},
+    {7, 0.0, STR16("off")},  {7, 0.62, STR16("on")},    {6, 3.0 / 7.0, STR16("American 30 IPS")},
+    {10, 0.4, STR16("-84")}, {2, 1.0, STR16("+3 VU")},  {8, 0.0, STR16("No group")},
   };
   for (const Case& c : cases)
   {
     String128 text{};
     ASSERT_EQ(controller->getParamStringByValue(c.id, c.normalized, text), kResultOk);
-    EXPECT_EQ(std::u16string(text), c.text) << c.id << " at " << c.normalized;
+    EXPECT_EQ(HostString(text), c.text) << c.id << " at " << c.normalized;
   }
   String128 text{};
   EXPECT_EQ(controller->getParamStringByValue(kBypassId, 1.0, text), kResultFalse);
@@ -90,10 +90,10 @@ TEST_F(ModuleTest, ValuesAndTextsComeFromThePlugInsParameters)
 TEST_F(ModuleTest, DefaultStateAfterInitialisation)
 {
   auto plug = NewInstance();
-  struct Case { ParamID id; const char16_t* text; };
-  const Case cases[] = {{0, u"0.0"},          {1, u"off"},        {2, u"+0 VU"},     {3, u"0.0"},
-                        {4, u"on"},           {5, u"+0 dB"},      {6, u"Japan 15 IPS"}, {7, u"on"},
-                        {8, u"No group"},     {9, u"off"},        {10, u"-76"}};
+  struct Case { ParamID id; const TChar* text; };
+  const Case cases[] = {{0, STR16("0.0")},          {1, STR16("off")},        {2, STR16("+0 VU")},     {3, STR16("0.0")},
+                        {4, STR16("on")},           {5, STR16("+0 dB")},      {6, STR16("Japan 15 IPS")}, {7, STR16("on")},
+                        {8, STR16("No group")},     {9, STR16("off")},        {10, STR16("-76")}};
   for (const Case& c : cases)
     EXPECT_EQ(plug->DisplayText(c.id), c.text) << c.id;
 }
@@ -109,7 +109,7 @@ TEST_F(ModuleTest, UnitsProgramListAndMidiMapping)
   EXPECT_EQ(root.id, kRootUnitId);
   EXPECT_EQ(root.parentUnitId, kNoParentUnitId);
   EXPECT_EQ(root.programListId, kNoProgramListId);
-  EXPECT_EQ(std::u16string(root.name), u"Root Unit");
+  EXPECT_EQ(HostString(root.name), STR16("Root Unit"));
   EXPECT_EQ(units->getUnitInfo(1, root), kResultFalse);
   EXPECT_EQ(units->getUnitInfo(-1, root), kResultFalse);
 
@@ -117,11 +117,11 @@ TEST_F(ModuleTest, UnitsProgramListAndMidiMapping)
   ProgramListInfo list{};
   ASSERT_EQ(units->getProgramListInfo(0, list), kResultOk);
   EXPECT_EQ(list.id, static_cast<ProgramListID>(kPresetId));
-  EXPECT_EQ(std::u16string(list.name), u"Factory Presets");
+  EXPECT_EQ(HostString(list.name), STR16("Factory Presets"));
   EXPECT_EQ(list.programCount, 1);
   String128 name{};
   ASSERT_EQ(units->getProgramName(static_cast<ProgramListID>(kPresetId), 0, name), kResultOk);
-  EXPECT_EQ(std::u16string(name), u"-");
+  EXPECT_EQ(HostString(name), STR16("-"));
   EXPECT_EQ(units->getProgramName(7, 0, name), kResultFalse);
   EXPECT_EQ(units->getSelectedUnit(), kRootUnitId);
   EXPECT_EQ(units->selectUnit(0), kNotImplemented);

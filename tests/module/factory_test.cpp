@@ -80,6 +80,6 @@ TEST_F(ModuleTest, InstancesAreIndependent)
   ASSERT_TRUE(first->Prepare(48000, 64, kSample32));
   first->QueueParameter(6, 5.0 / 7.0);  // "Deck type"
   first->FlushParameters();
-  EXPECT_EQ(first->DisplayText(6), u"Swiss 30 IPS");
-  EXPECT_EQ(second->DisplayText(6), u"Japan 15 IPS");
+  EXPECT_EQ(first->DisplayText(6), STR16("Swiss 30 IPS"));
+  EXPECT_EQ(second->DisplayText(6), STR16("Japan 15 IPS"));
 }

@@ -49,13 +49,13 @@ TEST_F(GroupLinkTest, LinkedSettingsReachTheOtherMembersAtTheirNextBlock)
   RunBlock(*a);
   RunBlock(*b);
   RunBlock(*c);
-  EXPECT_EQ(b->DisplayText(6), u"Swiss 30 IPS");
+  EXPECT_EQ(b->DisplayText(6), STR16("Swiss 30 IPS"));
   ParamValue reported = 0.0;
   ASSERT_TRUE(b->OutputChanges().LastValue(6, reported));
   EXPECT_DOUBLE_EQ(reported, 5.0 / 7.0);
-  EXPECT_EQ(b->DisplayText(0), u"0.0");  // levels stay per instance
-  EXPECT_EQ(b->DisplayText(8), u"Group 1");
-  EXPECT_EQ(c->DisplayText(6), u"Japan 15 IPS");
+  EXPECT_EQ(b->DisplayText(0), STR16("0.0"));  // levels stay per instance
+  EXPECT_EQ(b->DisplayText(8), STR16("Group 1"));
+  EXPECT_EQ(c->DisplayText(6), STR16("Japan 15 IPS"));
 
   // Nothing new: nothing adopted, nothing reported.
   RunBlock(*b);
@@ -83,12 +83,12 @@ TEST_F(GroupLinkTest, LeavingTheGroupStopsFollowingBothWays)
   a->QueueParameter(5, 1.0);
   RunBlock(*a);
   RunBlock(*b);
-  EXPECT_EQ(b->DisplayText(5), u"+0 dB");
+  EXPECT_EQ(b->DisplayText(5), STR16("+0 dB"));
 
   b->QueueParameter(7, 0.0);
   RunBlock(*b);
   RunBlock(*a);
-  EXPECT_EQ(a->DisplayText(7), u"on");
+  EXPECT_EQ(a->DisplayText(7), STR16("on"));
 }
 
 TEST_F(GroupLinkTest, MembersOnTwoAudioThreadsAgreeAfterwards)
@@ -129,6 +129,6 @@ TEST_F(GroupLinkTest, InstancesBeyondTheTableStayOutsideEveryGroup)
   RunBlock(*crowd[0]);
   RunBlock(*crowd[127]);
   RunBlock(*crowd[129]);
-  EXPECT_EQ(crowd[127]->DisplayText(6), u"American 2 30 IPS");
-  EXPECT_EQ(crowd[129]->DisplayText(6), u"Japan 15 IPS");
+  EXPECT_EQ(crowd[127]->DisplayText(6), STR16("American 2 30 IPS"));
+  EXPECT_EQ(crowd[129]->DisplayText(6), STR16("Japan 15 IPS"));
 }

@@ -120,18 +120,18 @@ TEST_F(ModuleTest, EachBlockAppliesTheLastPointOfEveryQueue)
 
 TEST_F(ModuleTest, LiveIgnoresAutomationButNotBypass)
 {
-  auto plug = NewInstance(u"Ableton Live 11");
+  auto plug = NewInstance(STR16("Ableton Live 11"));
   ASSERT_TRUE(plug->Prepare(kRate, kBlock, kSample32));
   plug->QueueParameter(6, 1.0);
   plug->QueueParameter(kBypassId, 1.0);
   plug->FlushParameters();
-  EXPECT_EQ(plug->DisplayText(6), u"Japan 15 IPS");
+  EXPECT_EQ(plug->DisplayText(6), STR16("Japan 15 IPS"));
   EXPECT_DOUBLE_EQ(plug->Normalized(kBypassId), 1.0);
 
-  auto other = NewInstance(u"Bitwig Studio");
+  auto other = NewInstance(STR16("Bitwig Studio"));
   other->QueueParameter(6, 1.0);
   other->FlushParameters();
-  EXPECT_EQ(other->DisplayText(6), u"American 2 30 IPS");
+  EXPECT_EQ(other->DisplayText(6), STR16("American 2 30 IPS"));
 }
 
 TEST_F(ModuleTest, BlocksLongerThanAnnouncedAreProcessedWhole)
@@ -179,7 +179,7 @@ TEST_F(ModuleTest, ChangesMadeInsideABlockReachTheHostThroughTheBlock)
   ParamValue autoInput = 1.0;
   ASSERT_TRUE(plug->OutputChanges().LastValue(1, autoInput));
   EXPECT_EQ(autoInput, 0.0);
-  EXPECT_EQ(plug->DisplayText(1), u"off");
+  EXPECT_EQ(plug->DisplayText(1), STR16("off"));
   EXPECT_TRUE(plug->Handler().Edits().empty());
 }
 
@@ -195,10 +195,10 @@ TEST_F(ModuleTest, UnrepresentableQueueValuesAreClampedOrIgnored)
   plug->QueueParameter(kPresetId, 1.0);
   plug->QueueParameter(kBypassId, std::nan(""));
   EXPECT_EQ(plug->FlushParameters(), kResultOk);
-  EXPECT_EQ(plug->DisplayText(6), u"American 2 30 IPS");
-  EXPECT_EQ(plug->DisplayText(0), u"18.0");  // coupled to the output level's minimum
-  EXPECT_EQ(plug->DisplayText(3), u"-18.0");
-  EXPECT_EQ(plug->DisplayText(10), u"-76");
+  EXPECT_EQ(plug->DisplayText(6), STR16("American 2 30 IPS"));
+  EXPECT_EQ(plug->DisplayText(0), STR16("18.0"));  // coupled to the output level's minimum
+  EXPECT_EQ(plug->DisplayText(3), STR16("-18.0"));
+  EXPECT_EQ(plug->DisplayText(10), STR16("-76"));
   EXPECT_DOUBLE_EQ(plug->Normalized(kBypassId), 0.0);
 }
 

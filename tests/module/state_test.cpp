@@ -55,10 +55,10 @@ TEST_F(ModuleTest, StateRoundTripRestoresValuesAndBypass)
   auto target = NewInstance();
   ASSERT_EQ(target->SetState(state), kResultOk);
   EXPECT_EQ(target->GetState(), state);
-  EXPECT_EQ(target->DisplayText(0), u"9.0");
-  EXPECT_EQ(target->DisplayText(3), u"-9.0");
-  EXPECT_EQ(target->DisplayText(6), u"American 30 IPS");
-  EXPECT_EQ(target->DisplayText(8), u"Group 2");
+  EXPECT_EQ(target->DisplayText(0), STR16("9.0"));
+  EXPECT_EQ(target->DisplayText(3), STR16("-9.0"));
+  EXPECT_EQ(target->DisplayText(6), STR16("American 30 IPS"));
+  EXPECT_EQ(target->DisplayText(8), STR16("Group 2"));
   EXPECT_DOUBLE_EQ(target->Normalized(kBypassId), 1.0);
 }
 
@@ -69,18 +69,18 @@ TEST_F(ModuleTest, RecallKeepsBothStoredLevelsWithCompensationOn)
   Apply(*source, {{4, 0.0}});
   Apply(*source, {{0, 24.0 / 36.0}, {3, 15.0 / 36.0}});
   Apply(*source, {{4, 1.0}});
-  EXPECT_EQ(source->DisplayText(0), u"6.0");
-  EXPECT_EQ(source->DisplayText(3), u"-3.0");
+  EXPECT_EQ(source->DisplayText(0), STR16("6.0"));
+  EXPECT_EQ(source->DisplayText(3), STR16("-3.0"));
 
   auto target = NewInstance();
   ASSERT_EQ(target->SetState(source->GetState()), kResultOk);
-  EXPECT_EQ(target->DisplayText(0), u"6.0");
-  EXPECT_EQ(target->DisplayText(3), u"-3.0");
-  EXPECT_EQ(target->DisplayText(4), u"on");
+  EXPECT_EQ(target->DisplayText(0), STR16("6.0"));
+  EXPECT_EQ(target->DisplayText(3), STR16("-3.0"));
+  EXPECT_EQ(target->DisplayText(4), STR16("on"));
 
   // The coupling still acts on the next change.
   Apply(*target, {{0, 30.0 / 36.0}});
-  EXPECT_EQ(target->DisplayText(3), u"-12.0");
+  EXPECT_EQ(target->DisplayText(3), STR16("-12.0"));
 }
 
 TEST_F(ModuleTest, StatesOfOlderAndNewerBuildsLoad)
@@ -91,8 +91,8 @@ TEST_F(ModuleTest, StatesOfOlderAndNewerBuildsLoad)
   std::vector<double> nine(9, 0.0);
   nine[6] = 2.0;
   ASSERT_EQ(plug->SetState(StateBytes(9, nine, 1)), kResultOk);
-  EXPECT_EQ(plug->DisplayText(6), u"American 15 IPS");
-  EXPECT_EQ(plug->DisplayText(10), u"-60");  // not stored: kept
+  EXPECT_EQ(plug->DisplayText(6), STR16("American 15 IPS"));
+  EXPECT_EQ(plug->DisplayText(10), STR16("-60"));  // not stored: kept
   EXPECT_DOUBLE_EQ(plug->Normalized(kBypassId), 1.0);
 
   std::vector<double> thirteen(13, 0.0);
@@ -100,7 +100,7 @@ TEST_F(ModuleTest, StatesOfOlderAndNewerBuildsLoad)
   thirteen[11] = 7.0;
   thirteen[12] = 7.0;
   ASSERT_EQ(plug->SetState(StateBytes(13, thirteen, 0)), kResultOk);
-  EXPECT_EQ(plug->DisplayText(10), u"-100");
+  EXPECT_EQ(plug->DisplayText(10), STR16("-100"));
   EXPECT_DOUBLE_EQ(plug->Normalized(kBypassId), 0.0);
 }
 

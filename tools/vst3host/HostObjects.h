@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pluginterfaces/base/fstrdefs.h"
 #include "pluginterfaces/vst/ivsteditcontroller.h"
 #include "pluginterfaces/vst/ivsthostapplication.h"
 #include "pluginterfaces/vst/ivstparameterchanges.h"
@@ -13,6 +14,9 @@ namespace VstHost
 {
 using namespace Steinberg;
 using namespace Steinberg::Vst;
+
+// A VST 3 string in the SDK's own UTF-16 unit type (wchar_t on Windows).
+using HostString = std::basic_string<TChar>;
 
 // A reference-counted host-side object answering for one interface.
 template <class Interface>
@@ -49,13 +53,13 @@ private:
 class HostApplication : public HostObject<IHostApplication>
 {
 public:
-  explicit HostApplication(std::u16string name) : mName(std::move(name)) {}
+  explicit HostApplication(HostString name) : mName(std::move(name)) {}
 
   tresult PLUGIN_API getName(String128 name) override;
   tresult PLUGIN_API createInstance(TUID cid, TUID iid, void** obj) override;
 
 private:
-  std::u16string mName;
+  HostString mName;
 };
 
 // Records what the plug-in tells the host about its parameters.

@@ -15,7 +15,7 @@ SpeakerArrangement ArrangementFor(int channels)
 }
 }
 
-std::unique_ptr<PluginInstance> PluginInstance::Create(Vst3Module& module, const std::u16string& hostName,
+std::unique_ptr<PluginInstance> PluginInstance::Create(Vst3Module& module, const HostString& hostName,
                                                        std::string& error)
 {
   IPluginFactory* factory = module.Factory();
@@ -172,20 +172,20 @@ tresult PluginInstance::SetState(const std::vector<char>& bytes)
   return result;
 }
 
-std::u16string PluginInstance::DisplayText(ParamID id) const
+HostString PluginInstance::DisplayText(ParamID id) const
 {
   String128 text{};
   if (mController->getParamStringByValue(id, mController->getParamNormalized(id), text) != kResultOk)
-    return u"";
-  return std::u16string(text);
+    return STR16("");
+  return HostString(text);
 }
 
-int64_t PluginInstance::FindParameter(const std::u16string& title) const
+int64_t PluginInstance::FindParameter(const HostString& title) const
 {
   for (int32 i = 0; i < mController->getParameterCount(); ++i)
   {
     ParameterInfo info{};
-    if (mController->getParameterInfo(i, info) == kResultOk && title == std::u16string(info.title))
+    if (mController->getParameterInfo(i, info) == kResultOk && title == HostString(info.title))
       return info.id;
   }
   return -1;

@@ -23,7 +23,7 @@ class PluginInstance
 {
 public:
   // The first class of the factory whose category is an audio effect.
-  static std::unique_ptr<PluginInstance> Create(Vst3Module& module, const std::u16string& hostName,
+  static std::unique_ptr<PluginInstance> Create(Vst3Module& module, const HostString& hostName,
                                                 std::string& error);
   ~PluginInstance();
 
@@ -56,9 +56,9 @@ public:
   tresult SetState(const std::vector<char>& bytes);
 
   ParamValue Normalized(ParamID id) const { return mController->getParamNormalized(id); }
-  std::u16string DisplayText(ParamID id) const;
+  HostString DisplayText(ParamID id) const;
   // Finds a published parameter by its title; -1 when there is none.
-  int64_t FindParameter(const std::u16string& title) const;
+  int64_t FindParameter(const HostString& title) const;
 
 private:
   PluginInstance() = default;
