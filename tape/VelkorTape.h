@@ -2,6 +2,7 @@
 
 #include "tape/AutoGain.h"
 #include "tape/GroupLink.h"
+#include "tape/TapeEditor.h"
 #include "tape/TapeEngine.h"
 #include "vst3/IPlugVST3.h"
 
@@ -9,6 +10,8 @@
 
 // The tape-machine plug-in: eleven parameters over the tape engine, its
 // meters and automatic input gain, linked with other instances by group.
+class IGraphics;
+
 class VelkorTape : public IPlugVST3
 {
 public:
@@ -28,16 +31,27 @@ public:
   const TapeEngine& Engine() const { return mEngine; }
   const AutoGainState& AutoGain() const { return mAutoGain; }
   const GroupLink& Group() const { return *mGroupLink; }
+  // The editor, none where the platform has no window layer.
+  IGraphics* Graphics() const { return mGraphics; }
+  const TapeMeterControls& MeterControls() const { return mMeterControls; }
 
 private:
   double Value(int paramIdx) const { return GetParam(paramIdx)->Value(); }
   void ApplyLevelCoupling(int changedIdx, ParamChangeSource source);
   void SwitchAutoInputOffAtTransportStop();
   void PushToControls(int paramIdx);
+  void BuildEditor();
+  // Machine picture frame of the chosen deck; UI or audio thread, PlugLock held.
+  void ShowMachine(int deck);
+  // Meters and clip lamps after a block; audio thread.
+  void ShowMeters();
 
   ITransportInfo mTransport;
   bool mWasPlaying = false;
   AutoGainState mAutoGain;
   TapeEngine mEngine;
   std::unique_ptr<GroupLink> mGroupLink;
+  // Owned by the plug-in base once bound.
+  IGraphics* mGraphics = nullptr;
+  TapeMeterControls mMeterControls;
 };

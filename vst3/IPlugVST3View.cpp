@@ -2,7 +2,9 @@
 
 #include "IPlugVST3.h"
 #include "PlatformEditorType.h"
+#include "ViewRunLoop.h"
 
+#include <cmath>
 #include <cstring>
 
 using namespace Steinberg;
@@ -18,7 +20,10 @@ IPlugVST3View::~IPlugVST3View()
   // A host that drops the view without removing it first must not leave the window behind.
   if (isAttached())
     if (IPlugEditor* editor = mPlugin.GetGUI())
+    {
       editor->CloseEditorWindow();
+      DisconnectViewRunLoop(*editor);
+    }
   mPlugin.ViewClosed(this);
   mPlugin.release();
 }
@@ -36,7 +41,17 @@ tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
   if (!editor)
     return kResultFalse;
   if (type && std::strcmp(type, kEditorPlatformType) == 0)
-    editor->OpenEditorWindow(parent);
+  {
+    // A window that cannot run (no event loop from the host) or cannot be
+    // made is reported, rather than leaving the host an empty frame.
+    if (!ConnectViewRunLoop(plugFrame, *editor))
+      return kResultFalse;
+    if (!editor->OpenEditorWindow(parent))
+    {
+      DisconnectViewRunLoop(*editor);
+      return kResultFalse;
+    }
+  }
   systemWindow = parent;
   mPlugin.EditorOpened();
   return kResultOk;
@@ -48,6 +63,7 @@ tresult PLUGIN_API IPlugVST3View::removed()
   {
     mPlugin.EditorClosing();
     editor->CloseEditorWindow();
+    DisconnectViewRunLoop(*editor);
   }
   CPluginView::removed();
   return kResultOk;
@@ -81,7 +97,13 @@ void IPlugVST3View::RequestResize(int width, int height)
 {
   if (!plugFrame)
     return;
+  // The host's sizes are physical pixels, like getSize's. Some hosts answer
+  // every request with another round of sizing: only a real change is asked for.
+  IPlugEditor* editor = mPlugin.GetGUI();
+  const double scale = editor ? editor->GetDisplayScale() : 1.0;
+  ViewRect newSize(0, 0, static_cast<int32>(std::trunc(width * scale)), static_cast<int32>(std::trunc(height * scale)));
+  if (newSize.getWidth() == rect.getWidth() && newSize.getHeight() == rect.getHeight())
+    return;
   mResizeRequested = true;
-  ViewRect newSize(0, 0, width, height);
   plugFrame->resizeView(this, &newSize);
 }

@@ -13,14 +13,17 @@ public:
   explicit IPlugVST3View(IPlugVST3& plugin);
   ~IPlugVST3View() override;
 
-  // IPlugView; host UI thread.
+  // IPlugView; host UI thread. attached opens the editor window in the host's
+  // window (on Linux with the run loop of the frame set before; a frame
+  // without one is refused), removed closes it.
   Steinberg::tresult PLUGIN_API isPlatformTypeSupported(Steinberg::FIDString type) override;
   Steinberg::tresult PLUGIN_API attached(void* parent, Steinberg::FIDString type) override;
   Steinberg::tresult PLUGIN_API removed() override;
   Steinberg::tresult PLUGIN_API getSize(Steinberg::ViewRect* size) override;
   Steinberg::tresult PLUGIN_API onSize(Steinberg::ViewRect* newSize) override;
 
-  // The plug-in asks the host for a new size through the view's frame.
+  // The plug-in asks the host for a new size (editor pixels) through the
+  // view's frame; UI thread.
   void RequestResize(int width, int height);
 
 private:

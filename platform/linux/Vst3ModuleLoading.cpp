@@ -1,6 +1,7 @@
 #include "tools/vst3host/ModuleLoading.h"
 
 #include <dlfcn.h>
+#include <link.h>
 
 namespace VstHost
 {
@@ -34,7 +35,14 @@ void* OpenLibrary(const std::string& path, std::string& error)
 
 void* LibrarySymbol(void* library, const char* name)
 {
-  return dlsym(library, name);
+  // dlsym also searches the libraries the module depends on; only what the
+  // module itself exports counts, as on the other platforms.
+  void* symbol = dlsym(library, name);
+  link_map* module = nullptr;
+  Dl_info owner{};
+  if (symbol == nullptr || dlinfo(library, RTLD_DI_LINKMAP, &module) != 0 || dladdr(symbol, &owner) == 0)
+    return nullptr;
+  return owner.dli_fbase == reinterpret_cast<void*>(module->l_addr) ? symbol : nullptr;
 }
 
 void CloseLibrary(void* library)
