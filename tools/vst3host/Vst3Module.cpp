@@ -31,6 +31,15 @@ std::unique_ptr<Vst3Module> Vst3Module::Load(const std::string& bundlePath, std:
   return module;
 }
 
+std::unique_ptr<Vst3Module> Vst3Module::FromFactory(Steinberg::IPluginFactory* factory)
+{
+  if (!factory)
+    return nullptr;
+  std::unique_ptr<Vst3Module> module(new Vst3Module);
+  module->mFactory = factory;
+  return module;
+}
+
 Vst3Module::~Vst3Module()
 {
   if (mFactory)

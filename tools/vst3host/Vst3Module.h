@@ -13,6 +13,9 @@ class Vst3Module
 {
 public:
   static std::unique_ptr<Vst3Module> Load(const std::string& bundlePath, std::string& error);
+  // A factory linked into this program, used as a loaded module's is; takes
+  // over the caller's reference.
+  static std::unique_ptr<Vst3Module> FromFactory(Steinberg::IPluginFactory* factory);
   ~Vst3Module();
 
   Vst3Module(const Vst3Module&) = delete;

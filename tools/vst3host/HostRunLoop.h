@@ -1,0 +1,93 @@
+#pragma once
+
+#include "pluginterfaces/gui/iplugview.h"
+
+#include <chrono>
+#include <functional>
+#include <vector>
+
+namespace VstHost
+{
+using namespace Steinberg;
+
+// The run loop a Linux host hands to plug-in editors through its frame:
+// descriptor watches and timers, run from a poll loop on the thread that
+// calls Run. Like a careful host it tolerates a timer unregistered from
+// inside its own callback, but counts it: some hosts crash on that.
+class HostRunLoop : public Linux::IRunLoop
+{
+public:
+  HostRunLoop() = default;
+  virtual ~HostRunLoop();
+
+  tresult PLUGIN_API queryInterface(const TUID interfaceId, void** object) override;
+  uint32 PLUGIN_API addRef() override { return ++mReferences; }
+  uint32 PLUGIN_API release() override;
+
+  tresult PLUGIN_API registerEventHandler(Linux::IEventHandler* handler, Linux::FileDescriptor fd) override;
+  tresult PLUGIN_API unregisterEventHandler(Linux::IEventHandler* handler) override;
+  tresult PLUGIN_API registerTimer(Linux::ITimerHandler* handler, Linux::TimerInterval milliseconds) override;
+  tresult PLUGIN_API unregisterTimer(Linux::ITimerHandler* handler) override;
+
+  // Runs handlers and timers until `done` says so or `limit` has passed;
+  // true when `done` said so.
+  bool Run(std::chrono::milliseconds limit, const std::function<bool()>& done = {});
+
+  int EventHandlerCount() const { return static_cast<int>(mWatches.size()); }
+  int TimerCount() const { return static_cast<int>(mTimers.size()); }
+  Linux::TimerInterval TimerInterval(int index) const { return mTimers[static_cast<size_t>(index)].interval; }
+  int TimersUnregisteredInOwnCallback() const { return mUnregisteredInOwnCallback; }
+  int TimerTicks() const { return mTicks; }
+
+  // Like the hosts that never call descriptor handlers: the plug-in must
+  // take its events from its timer.
+  bool callEventHandlers = true;
+
+private:
+  struct Watch
+  {
+    Linux::IEventHandler* handler;
+    Linux::FileDescriptor fd;
+  };
+  struct Timer
+  {
+    Linux::ITimerHandler* handler;
+    Linux::TimerInterval interval;
+    std::chrono::steady_clock::time_point due;
+  };
+
+  void RunDueTimers();
+  void RunReadyWatches(int timeoutMs);
+
+  uint32 mReferences = 1;
+  std::vector<Watch> mWatches;
+  std::vector<Timer> mTimers;
+  Linux::ITimerHandler* mTimerRunning = nullptr;
+  int mUnregisteredInOwnCallback = 0;
+  int mTicks = 0;
+};
+
+// The host's frame around an editor view: hands out the run loop and
+// resizes the view as asked, counting the requests.
+class EditorFrame : public IPlugFrame
+{
+public:
+  // `runLoop` may be none: a host without one.
+  explicit EditorFrame(HostRunLoop* runLoop);
+  virtual ~EditorFrame();
+
+  tresult PLUGIN_API queryInterface(const TUID interfaceId, void** object) override;
+  uint32 PLUGIN_API addRef() override { return ++mReferences; }
+  uint32 PLUGIN_API release() override;
+  tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) override;
+
+  int ResizeRequests() const { return mResizeRequests; }
+  const ViewRect& LastRequestedSize() const { return mLastSize; }
+
+private:
+  uint32 mReferences = 1;
+  HostRunLoop* mRunLoop;
+  int mResizeRequests = 0;
+  ViewRect mLastSize;
+};
+}
