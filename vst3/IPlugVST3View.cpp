@@ -18,12 +18,13 @@ IPlugVST3View::IPlugVST3View(IPlugVST3& plugin) : mPlugin(plugin)
 IPlugVST3View::~IPlugVST3View()
 {
   // A host that drops the view without removing it first must not leave the window behind.
-  if (isAttached())
-    if (IPlugEditor* editor = mPlugin.GetGUI())
-    {
+  // Also lets go of run-loop registrations a removal inside a timer callback had to leave behind.
+  if (IPlugEditor* editor = mPlugin.GetGUI())
+  {
+    if (isAttached())
       editor->CloseEditorWindow();
-      DisconnectViewRunLoop(*editor);
-    }
+    DisconnectViewRunLoop(*editor);
+  }
   mPlugin.ViewClosed(this);
   mPlugin.release();
 }

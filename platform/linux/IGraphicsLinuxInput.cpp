@@ -3,6 +3,7 @@
 #include "platform/linux/IGraphicsLinuxEntry.h"
 #include "platform/linux/WindowRects.h"
 #include "platform/linux/X11KeyMap.h"
+#include "platform/linux/X11PopupMenu.h"
 
 namespace
 {
@@ -60,6 +61,9 @@ void IGraphicsLinux::HandleEvent(XEvent& event, bool modal)
   case DestroyNotify:
     if (event.xdestroywindow.window == mWindow)
     {
+      // A menu of a window that is gone has nothing left to choose for.
+      if (mOpenMenu != nullptr)
+        mOpenMenu->Close();
       mWindowGone = true;
       mEntry.reset();
       mPresenter.reset();

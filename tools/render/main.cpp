@@ -1,5 +1,7 @@
 #include "AudioFile.h"
 #include "DemoSignal.h"
+#include "EditorPicture.h"
+#include "EditorWindow.h"
 #include "ParameterSetting.h"
 #include "Renderer.h"
 
@@ -22,6 +24,8 @@ namespace
 constexpr double kDemoRate = 48000.0;
 constexpr double kDemoSeconds = 8.0;
 constexpr double kProgressAfterSeconds = 5.0;
+// Enough of the demonstration for the needles to swing up (about a second).
+constexpr int kEditorPictureBlocks = 90;
 
 struct Options
 {
@@ -29,6 +33,8 @@ struct Options
   std::string input;
   std::string output;
   std::string allDecksDir;
+  std::string editorPicture;
+  bool gui = false;
   std::vector<std::string> settings;
   SampleEncoding encoding = SampleEncoding::SameAsInput;
   int blockSize = 512;
@@ -40,6 +46,8 @@ void PrintUsage(FILE* to)
   std::fputs(
     "Usage: velkortape-render [options] [INPUT] OUTPUT\n"
     "       velkortape-render [options] --all-decks DIR [INPUT]\n"
+    "       velkortape-render [--set ...] --editor PICTURE.png\n"
+    "       velkortape-render [--set ...] --gui\n"
     "\n"
     "Plays an audio file (WAV, AIFF or FLAC; mono or stereo; any sample rate) through the\n"
     "VelkorTape VST 3 plug-in and writes the result. Without INPUT a built-in demonstration\n"
@@ -48,6 +56,11 @@ void PrintUsage(FILE* to)
     "  --set \"Name=value\"   set a parameter by name, by plain value or by display text,\n"
     "                       e.g. --set \"Deck type=Swiss 30 IPS\" --set \"Input level=3\"\n"
     "  --all-decks DIR      render once through every deck type into DIR\n"
+    "  --editor FILE.png    draw the plug-in's editor, with the settings and the meters\n"
+    "                       after a second of the demonstration, into a PNG picture\n"
+    "  --gui                open the editor in a window, as a host would, with the meters\n"
+    "                       following the demonstration played silently in real time\n"
+    "                       (needs an X display; close the window or press Escape to quit)\n"
     "  --bits 16|24|float   sample format of the output (default: the input's)\n"
     "  --block N            block size in frames (default 512)\n"
     "  --bundle PATH        the VelkorTape.vst3 bundle to load\n"
@@ -88,6 +101,14 @@ int ParseOptions(int argc, char** argv, Options& options)
       options.settings.push_back(value("\"Name=value\""));
     else if (arg == "--all-decks")
       options.allDecksDir = value("a folder");
+    else if (arg == "--editor")
+    {
+      options.editorPicture = value("a PNG file name");
+      if (options.editorPicture.empty())
+        return 2;
+    }
+    else if (arg == "--gui")
+      options.gui = true;
     else if (arg == "--bundle")
       options.bundle = value("a path");
     else if (arg == "--quiet")
@@ -126,8 +147,14 @@ int ParseOptions(int argc, char** argv, Options& options)
   for (const std::string& setting : options.settings)
     if (setting.empty())
       return 2;
-  const size_t outputs = options.allDecksDir.empty() ? 1 : 0;
-  if (positional.size() < outputs || positional.size() > outputs + 1)
+  const bool editorOnly = !options.editorPicture.empty() || options.gui;
+  if (editorOnly && (!positional.empty() || !options.allDecksDir.empty() || (options.gui && !options.editorPicture.empty())))
+  {
+    std::fprintf(stderr, "velkortape-render: --editor and --gui take no audio files and go alone (see --help)\n");
+    return 2;
+  }
+  const size_t outputs = options.allDecksDir.empty() && !editorOnly ? 1 : 0;
+  if (!editorOnly && (positional.size() < outputs || positional.size() > outputs + 1))
   {
     PrintUsage(stderr);
     return 2;
@@ -238,6 +265,29 @@ int main(int argc, char** argv)
       return 2;
     }
     parameters.push_back(setting);
+  }
+
+  if (!options.editorPicture.empty())
+  {
+    EditorPicture picture;
+    if (!DrawEditorPicture(parameters, kEditorPictureBlocks, picture, error) ||
+        !WritePng(options.editorPicture, picture, error))
+    {
+      std::fprintf(stderr, "velkortape-render: %s\n", error.c_str());
+      return 1;
+    }
+    if (!options.quiet)
+      std::printf("%s\n", options.editorPicture.c_str());
+    return 0;
+  }
+  if (options.gui)
+  {
+    if (!RunEditorWindow(*plug, parameters, error))
+    {
+      std::fprintf(stderr, "velkortape-render: %s\n", error.c_str());
+      return 1;
+    }
+    return 0;
   }
 
   if (options.allDecksDir.empty())

@@ -20,8 +20,12 @@ tresult PLUGIN_API HostApplication::createInstance(TUID, TUID, void** obj)
 
 void ComponentHandler::Record(Edit edit)
 {
-  std::lock_guard lock(mMutex);
-  mEdits.push_back(edit);
+  {
+    std::lock_guard lock(mMutex);
+    mEdits.push_back(edit);
+  }
+  if (onEdit)
+    onEdit(edit);
 }
 
 tresult PLUGIN_API ComponentHandler::beginEdit(ParamID id)

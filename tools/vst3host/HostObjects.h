@@ -6,6 +6,7 @@
 #include "pluginterfaces/vst/ivstparameterchanges.h"
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -80,6 +81,8 @@ public:
 
   std::vector<Edit> Edits() const;
   void ClearEdits();
+  // Called with each edit after it is recorded, on the plug-in's thread.
+  std::function<void(const Edit&)> onEdit;
   int RestartRequests() const { return mRestartRequests; }
 
 private:

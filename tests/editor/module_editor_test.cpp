@@ -1,0 +1,346 @@
+#include "ModuleEditorFixture.h"
+
+#include "platform/linux/PopupMenuLayout.h"
+#include "tools/render/EditorPicture.h"
+
+#include <X11/keysym.h>
+
+#include <cmath>
+
+namespace
+{
+using Edit = VstHost::ComponentHandler::Edit;
+
+// The parameter values a normalised value of "Input level" (-18..18 dB) means.
+double InputLevelDb(double normalized) { return normalized * 36.0 - 18.0; }
+
+int DifferentPixels(const std::vector<std::uint32_t>& shown, const EditorPicture& expected)
+{
+  if (shown.size() != expected.pixels.size())
+    return -1;
+  int different = 0;
+  for (size_t i = 0; i < shown.size(); ++i)
+    different += shown[i] != (expected.pixels[i] & 0xFFFFFFu);
+  return different;
+}
+
+// The kinds of the edits of `id`, in order.
+std::vector<Edit::Kind> KindsOf(const std::vector<Edit>& edits, ParamID id)
+{
+  std::vector<Edit::Kind> kinds;
+  for (const Edit& edit : edits)
+    if (edit.id == id)
+      kinds.push_back(edit.kind);
+  return kinds;
+}
+
+// One begin, performs, one end.
+bool IsOneGesture(const std::vector<Edit::Kind>& kinds)
+{
+  if (kinds.size() < 3 || kinds.front() != Edit::Begin || kinds.back() != Edit::End)
+    return false;
+  for (size_t i = 1; i + 1 < kinds.size(); ++i)
+    if (kinds[i] != Edit::Perform)
+      return false;
+  return true;
+}
+
+constexpr int kInputKnobX = 84;
+constexpr int kInputKnobY = 250;
+constexpr int kInputTextY = 335;
+constexpr int kDeckSelectorX = 662;
+constexpr int kDeckSelectorY = 207;
+constexpr int kBiasSelectorX = 416;
+constexpr int kBiasSelectorY = 342;
+constexpr int kSwiss30 = 5;
+} // namespace
+
+Window WaitForPopup(TestDisplay& user)
+{
+  for (int tries = 0; tries < 300; ++tries)
+  {
+    const std::vector<Window> popups = user.MappedPopups();
+    if (!popups.empty())
+      return popups.front();
+    std::this_thread::sleep_for(10ms);
+  }
+  return 0;
+}
+
+void ClickMenuItem(TestDisplay& user, Window popup, int index)
+{
+  const PopupMenuLayout layout = PopupMenuLayout::AtScale(1.0);
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(user.Get(), popup, &attributes);
+  const int y = layout.ItemTop(index) + layout.itemHeight / 2;
+  // Onto the item first, as a hand moves, then the click.
+  user.MoveTo(popup, attributes.width / 2, y - 3);
+  user.Click(popup, attributes.width / 2, y);
+}
+
+TEST_F(ModuleEditorTest, TheSizeIsTheEditorsTimesTheDisplayScale)
+{
+  EXPECT_EQ(view->isPlatformTypeSupported(kPlatformType), kResultTrue);
+  EXPECT_EQ(view->isPlatformTypeSupported("HWND"), kResultFalse);
+  ViewRect size;
+  ASSERT_EQ(view->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 760);
+  EXPECT_EQ(size.getHeight(), 450);
+
+  display->SetDotsPerInch(144);
+  ASSERT_EQ(view->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 1140);
+  EXPECT_EQ(size.getHeight(), 675);
+  ASSERT_TRUE(Attach());
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(display->Get(), editorWindow, &attributes);
+  EXPECT_EQ(attributes.width, 1140);
+  EXPECT_EQ(attributes.height, 675);
+}
+
+TEST_F(ModuleEditorTest, TheScreenShowsWhatTheEditorDrawsOffScreen)
+{
+  ASSERT_TRUE(Attach());
+  EditorPicture expected;
+  std::string error;
+  ASSERT_TRUE(DrawEditorPicture({}, 0, expected, error)) << error;
+  EXPECT_EQ(DifferentPixels(Shot(), expected), 0);
+}
+
+TEST_F(ModuleEditorTest, AttachDrawRemoveAndAttachAgainWithTheSameValues)
+{
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(runLoop->EventHandlerCount(), 1);
+  EXPECT_EQ(runLoop->TimerCount(), 1);
+  EXPECT_EQ(runLoop->TimerInterval(0), 33u);
+  display->Click(editorWindow, 662, 57);
+  ASSERT_TRUE(Run(2s, [&] { return Value(kBypass) == 1.0; }));
+  Run(100ms);
+  const std::vector<std::uint32_t> before = Shot();
+
+  Remove();
+  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_EQ(runLoop->EventHandlerCount(), 0);
+  EXPECT_EQ(runLoop->TimerCount(), 0);
+
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(Shot(), before);
+}
+
+TEST_F(ModuleEditorTest, AttachingTwiceLeavesOneWindowAndOneSetOfHandlers)
+{
+  ASSERT_TRUE(Attach());
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(Children(parent).size(), 1u);
+  EXPECT_EQ(runLoop->EventHandlerCount(), 1);
+  EXPECT_EQ(runLoop->TimerCount(), 1);
+  Remove();
+  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_EQ(runLoop->EventHandlerCount(), 0);
+  EXPECT_EQ(runLoop->TimerCount(), 0);
+}
+
+TEST_F(ModuleEditorTest, WithoutAFrameOrARunLoopTheViewRefusesToAttach)
+{
+  EXPECT_EQ(view->attached(reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent)), kPlatformType), kResultFalse);
+  auto* bareFrame = new VstHost::EditorFrame(nullptr);
+  view->setFrame(bareFrame);
+  EXPECT_EQ(view->attached(reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent)), kPlatformType), kResultFalse);
+  view->setFrame(nullptr);
+  bareFrame->release();
+  EXPECT_TRUE(Children(parent).empty());
+}
+
+TEST_F(ModuleEditorTest, DraggingTheInputKnobAFullTargetHeightUpMovesAQuarterOfTheRange)
+{
+  ASSERT_TRUE(Attach());
+  plug->Handler().ClearEdits();
+  // 133 pixels of target height, geared 4 to 1: a full range is 532 pixels.
+  display->MoveTo(editorWindow, kInputKnobX, kInputKnobY);
+  display->Press(1);
+  for (int step = 1; step <= 7; ++step)
+  {
+    display->MoveTo(editorWindow, kInputKnobX, kInputKnobY - 19 * step);
+    Run(40ms);
+  }
+  display->Release(1);
+  ASSERT_TRUE(Run(2s, [&] { return !KindsOf(plug->Handler().Edits(), kInputLevel).empty() &&
+                                   KindsOf(plug->Handler().Edits(), kInputLevel).back() == Edit::End; }));
+  EXPECT_NEAR(InputLevelDb(Value(kInputLevel)), 9.0, 1e-9);
+  EXPECT_TRUE(IsOneGesture(KindsOf(plug->Handler().Edits(), kInputLevel)));
+}
+
+TEST_F(ModuleEditorTest, AClickOnAButtonTogglesItsParameter)
+{
+  ASSERT_TRUE(Attach());
+  plug->Handler().ClearEdits();
+  display->Click(editorWindow, 662, 57);
+  ASSERT_TRUE(Run(2s, [&] { return Value(kBypass) == 1.0; }));
+  Run(50ms);
+  EXPECT_TRUE(IsOneGesture(KindsOf(plug->Handler().Edits(), kBypass)));
+  // Elsewhere on the button, so that it is no double click.
+  display->Click(editorWindow, 652, 47);
+  EXPECT_TRUE(Run(2s, [&] { return Value(kBypass) == 0.0; }));
+}
+
+TEST_F(ModuleEditorTest, TheDeckMenuChoosesSwiss30AndTheMachinePictureFollows)
+{
+  ASSERT_TRUE(Attach());
+  plug->Handler().ClearEdits();
+  bool popupShown = false;
+  AsUser([&](TestDisplay& user) {
+    user.Click(editorWindow, kDeckSelectorX, kDeckSelectorY);
+    const Window popup = WaitForPopup(user);
+    popupShown = popup != 0;
+    if (popupShown)
+      ClickMenuItem(user, popup, kSwiss30);
+  });
+  ASSERT_TRUE(popupShown);
+  ASSERT_TRUE(Run(2s, [&] { return Value(kDeckType) == kSwiss30 / 7.0; }));
+  EXPECT_EQ(plug->DisplayText(kDeckType), u"Swiss 30 IPS");
+  EXPECT_TRUE(IsOneGesture(KindsOf(plug->Handler().Edits(), kDeckType)));
+  EXPECT_TRUE(display->MappedPopups().empty());
+
+  Run(150ms);
+  EditorPicture expected;
+  std::string error;
+  ASSERT_TRUE(DrawEditorPicture({{kDeckType, kSwiss30 / 7.0}}, 0, expected, error)) << error;
+  EXPECT_EQ(DifferentPixels(Shot(), expected), 0);
+}
+
+TEST_F(ModuleEditorTest, TheKeyboardChoosesInAMenuAndEscapeDismissesIt)
+{
+  ASSERT_TRUE(Attach());
+  AsUser([&](TestDisplay& user) {
+    user.Click(editorWindow, kBiasSelectorX, kBiasSelectorY);
+    if (WaitForPopup(user) == 0)
+      return;
+    user.Key(XK_Down);
+    user.Key(XK_Down);
+    user.Key(XK_Return);
+  });
+  ASSERT_TRUE(Run(2s, [&] { return Value(kBiasLevel) == 0.5; }));
+
+  AsUser([&](TestDisplay& user) {
+    user.Click(editorWindow, kBiasSelectorX + 6, kBiasSelectorY);
+    if (WaitForPopup(user) == 0)
+      return;
+    user.Key(XK_Up);
+    user.Key(XK_Escape);
+  });
+  Run(200ms);
+  EXPECT_EQ(Value(kBiasLevel), 0.5);
+  EXPECT_TRUE(display->MappedPopups().empty());
+}
+
+TEST_F(ModuleEditorTest, TypingInTheInputLevelEntryCommitsTheNumberOnEnter)
+{
+  ASSERT_TRUE(Attach());
+  plug->Handler().ClearEdits();
+  display->Click(editorWindow, kInputKnobX, kInputTextY);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  display->Type("12a");
+  display->Key(XK_Return);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).empty(); }));
+  EXPECT_NEAR(InputLevelDb(Value(kInputLevel)), 12.0, 1e-9);
+  EXPECT_EQ(plug->DisplayText(kInputLevel), u"12.0");
+  // The press that opened the entry, then the entry's own change.
+  const std::vector<Edit::Kind> kinds = KindsOf(plug->Handler().Edits(), kInputLevel);
+  ASSERT_GE(kinds.size(), 5u);
+  EXPECT_TRUE(IsOneGesture({kinds.end() - 3, kinds.end()}));
+}
+
+TEST_F(ModuleEditorTest, EscapeCancelsTheEntry)
+{
+  ASSERT_TRUE(Attach());
+  display->Click(editorWindow, kInputKnobX, kInputTextY);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  display->Type("5");
+  display->Key(XK_Escape);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).empty(); }));
+  EXPECT_EQ(Value(kInputLevel), 0.5);
+}
+
+TEST_F(ModuleEditorTest, ClosingWithAnEntryOpenLeavesNothingBehindAndTheNextEntryWorks)
+{
+  ASSERT_TRUE(Attach());
+  display->Click(editorWindow, kInputKnobX, kInputTextY);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  display->Type("7");
+  Remove();
+  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_EQ(runLoop->EventHandlerCount(), 0);
+  EXPECT_EQ(runLoop->TimerCount(), 0);
+  EXPECT_EQ(Value(kInputLevel), 0.5);
+
+  ASSERT_TRUE(Attach());
+  display->Click(editorWindow, kInputKnobX + 10, kInputTextY);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  display->Type("-6");
+  display->Key(XK_Return);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).empty(); }));
+  EXPECT_NEAR(InputLevelDb(Value(kInputLevel)), -6.0, 1e-9);
+}
+
+TEST_F(ModuleEditorTest, AHostClosingItsWindowUnderAnOpenMenuLeavesNothingBehind)
+{
+  ASSERT_TRUE(Attach());
+  bool popupShown = false;
+  AsUser([&](TestDisplay& user) {
+    user.Click(editorWindow, kDeckSelectorX, kDeckSelectorY);
+    popupShown = WaitForPopup(user) != 0;
+    XDestroyWindow(user.Get(), parent);
+    user.Sync();
+  });
+  EXPECT_TRUE(popupShown);
+  Run(200ms);
+  EXPECT_TRUE(display->MappedPopups().empty());
+  Remove();
+  EXPECT_EQ(runLoop->EventHandlerCount(), 0);
+  EXPECT_EQ(runLoop->TimerCount(), 0);
+  EXPECT_EQ(Value(kDeckType), 0.0);
+}
+
+TEST_F(ModuleEditorTest, AHostRemovingTheViewFromAParameterChangeNeverUnregistersATimerInItsOwnCallback)
+{
+  ASSERT_TRUE(Attach());
+  plug->Handler().onEdit = [this](const Edit& edit) {
+    if (edit.kind == Edit::Perform && edit.id == kInputLevel && attached)
+      Remove();
+  };
+  display->Click(editorWindow, kInputKnobX, kInputTextY);
+  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  display->Type("3");
+  display->Key(XK_Return);
+  ASSERT_TRUE(Run(2s, [&] { return !attached; }));
+  Run(100ms);
+  EXPECT_EQ(runLoop->TimersUnregisteredInOwnCallback(), 0);
+  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_EQ(runLoop->EventHandlerCount(), 0);
+
+  plug->Handler().onEdit = nullptr;
+  view->release();
+  view = nullptr;
+  EXPECT_EQ(runLoop->TimerCount(), 0);
+  EXPECT_NEAR(InputLevelDb(Value(kInputLevel)), 3.0, 1e-9);
+}
+
+TEST_F(ModuleEditorTest, DestroyingThePlugInWithTheEditorOpenLeavesNothingBehind)
+{
+  ASSERT_TRUE(Attach());
+  // A host that drops the view without removing it, then the plug-in.
+  view->release();
+  view = nullptr;
+  plug.reset();
+  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_EQ(runLoop->EventHandlerCount(), 0);
+  EXPECT_EQ(runLoop->TimerCount(), 0);
+}
+
+TEST_F(ModuleEditorTest, TheEditorRunsOnItsTimerAloneWhenTheHostNeverCallsTheWatch)
+{
+  runLoop->callEventHandlers = false;
+  ASSERT_TRUE(Attach());
+  display->Click(editorWindow, 662, 57);
+  EXPECT_TRUE(Run(2s, [&] { return Value(kBypass) == 1.0; }));
+}

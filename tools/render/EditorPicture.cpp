@@ -1,0 +1,102 @@
+#include "EditorPicture.h"
+
+#include "DemoSignal.h"
+
+#include "graphics/IGraphics.h"
+#include "raster/LICE_Bitmap.h"
+#include "tape/VelkorTape.h"
+#include "tools/vst3host/PluginInstance.h"
+#include "tools/vst3host/Vst3Module.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstddef>
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+namespace
+{
+constexpr double kSampleRate = 48000.0;
+constexpr int kBlockFrames = 512;
+constexpr int kChannels = 2;
+} // namespace
+
+bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
+                       std::string& error)
+{
+  std::unique_ptr<VstHost::Vst3Module> module = VstHost::Vst3Module::FromFactory(GetPluginFactory());
+  std::unique_ptr<VstHost::PluginInstance> plug =
+    module ? VstHost::PluginInstance::Create(*module, u"velkortape-render", error) : nullptr;
+  if (!plug)
+    return false;
+  auto* tape = dynamic_cast<VelkorTape*>(plug->Component());
+  IGraphics* graphics = tape ? tape->Graphics() : nullptr;
+  if (graphics == nullptr || graphics->DrawingSurface() == nullptr)
+  {
+    error = "the plug-in has no editor";
+    return false;
+  }
+  if (!plug->Prepare(kSampleRate, kBlockFrames, kSample32, kChannels, kChannels))
+  {
+    error = "the plug-in refused to process";
+    return false;
+  }
+  for (const ParameterSetting& setting : settings)
+    plug->QueueParameter(setting.id, setting.normalized);
+  plug->FlushParameters();
+
+  const std::vector<std::vector<float>> demo =
+    MakeDemoSignal(kSampleRate, static_cast<double>(std::max(blocks, 1) * kBlockFrames) / kSampleRate);
+  std::vector<std::vector<float>> output(kChannels, std::vector<float>(kBlockFrames));
+  for (int block = 0; block < blocks; ++block)
+  {
+    std::vector<float*> in;
+    std::vector<float*> out;
+    for (int c = 0; c < kChannels; ++c)
+    {
+      in.push_back(const_cast<float*>(demo[static_cast<size_t>(c)].data()) + block * kBlockFrames);
+      out.push_back(output[static_cast<size_t>(c)].data());
+    }
+    if (plug->Process(in.data(), kChannels, out.data(), kChannels, kBlockFrames) != kResultOk)
+    {
+      error = "the plug-in failed to process a block";
+      return false;
+    }
+  }
+  plug->Deactivate();
+
+  const int width = graphics->Width();
+  const int height = graphics->Height();
+  graphics->DrawRegion({0, 0, width, height});
+  LICE_IBitmap& surface = *graphics->DrawingSurface();
+  picture.width = width;
+  picture.height = height;
+  picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      picture.pixels[static_cast<size_t>(y) * width + x] =
+        surface.PixelData()[static_cast<std::ptrdiff_t>(y) * surface.RowStride() + x] | 0xFF000000u;
+  return true;
+}
+
+bool WritePng(const std::string& path, const EditorPicture& picture, std::string& error)
+{
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.width, picture.height);
+  cairo_surface_flush(surface);
+  unsigned char* data = cairo_image_surface_get_data(surface);
+  const int stride = cairo_image_surface_get_stride(surface);
+  for (int y = 0; y < picture.height && data != nullptr; ++y)
+    std::copy_n(picture.pixels.data() + static_cast<size_t>(y) * picture.width, picture.width,
+                reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride));
+  cairo_surface_mark_dirty(surface);
+  const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+  cairo_surface_destroy(surface);
+  if (status != CAIRO_STATUS_SUCCESS)
+  {
+    error = "cannot write " + path + ": " + cairo_status_to_string(status);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ParameterSetting.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The tape plug-in's editor drawn off-screen. The plug-in class is linked
+// into this program (a picture needs the editor's pixels, which a host never
+// sees), created through its own factory and driven as a host drives it:
+// the settings arrive as parameter changes, `blocks` blocks of the
+// demonstration signal play so the meters show it, then every control draws.
+struct EditorPicture
+{
+  int width = 0;
+  int height = 0;
+  // Rows top down, opaque 0xFFRRGGBB.
+  std::vector<std::uint32_t> pixels;
+};
+
+bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
+                       std::string& error);
+bool WritePng(const std::string& path, const EditorPicture& picture, std::string& error);

@@ -1,0 +1,152 @@
+#include "EditorWindow.h"
+
+#include "DemoSignal.h"
+
+#include "tools/vst3host/HostRunLoop.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/keysym.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using namespace Steinberg;
+using namespace Steinberg::Vst;
+
+namespace
+{
+constexpr double kSampleRate = 48000.0;
+constexpr int kBlockFrames = 512;
+constexpr int kChannels = 2;
+constexpr double kDemoSeconds = 8.0;
+constexpr const char* kPlatformType = "X11EmbedWindowID";
+
+// Plays the demonstration over and over, one block each block's duration.
+void PlayInRealTime(VstHost::PluginInstance& plug, const std::atomic<bool>& stop)
+{
+  const std::vector<std::vector<float>> demo = MakeDemoSignal(kSampleRate, kDemoSeconds);
+  std::vector<std::vector<float>> output(kChannels, std::vector<float>(kBlockFrames));
+  const auto blockTime = std::chrono::duration<double>(kBlockFrames / kSampleRate);
+  auto due = std::chrono::steady_clock::now();
+  size_t start = 0;
+  while (!stop.load())
+  {
+    if (start + kBlockFrames > demo[0].size())
+      start = 0;
+    float* in[kChannels];
+    float* out[kChannels];
+    for (int c = 0; c < kChannels; ++c)
+    {
+      in[c] = const_cast<float*>(demo[static_cast<size_t>(c)].data()) + start;
+      out[c] = output[static_cast<size_t>(c)].data();
+    }
+    plug.Process(in, kChannels, out, kChannels, kBlockFrames);
+    start += kBlockFrames;
+    due += std::chrono::duration_cast<std::chrono::steady_clock::duration>(blockTime);
+    std::this_thread::sleep_until(due);
+  }
+}
+
+Window CreateTopLevel(Display* display, int width, int height, Atom deleteWindow)
+{
+  const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, static_cast<unsigned>(width),
+                                            static_cast<unsigned>(height), 0, 0, 0);
+  XStoreName(display, window, "VelkorTape");
+  XSizeHints* hints = XAllocSizeHints();
+  hints->flags = PMinSize | PMaxSize;
+  hints->min_width = hints->max_width = width;
+  hints->min_height = hints->max_height = height;
+  XSetWMNormalHints(display, window, hints);
+  XFree(hints);
+  XSetWMProtocols(display, window, &deleteWindow, 1);
+  XSelectInput(display, window, KeyPressMask | StructureNotifyMask);
+  XMapWindow(display, window);
+  XEvent event;
+  do
+    XWindowEvent(display, window, StructureNotifyMask, &event);
+  while (event.type != MapNotify);
+  return window;
+}
+
+// Takes our window's events; true once the user closed it.
+bool Closed(Display* display, Window window, Atom deleteWindow)
+{
+  bool closed = false;
+  while (XPending(display) > 0)
+  {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.xany.window != window)
+      continue;
+    if (event.type == ClientMessage && static_cast<Atom>(event.xclient.data.l[0]) == deleteWindow)
+      closed = true;
+    // Keys the editor passes on arrive here, as they reach a host.
+    if (event.type == KeyPress && XLookupKeysym(&event.xkey, 0) == XK_Escape)
+      closed = true;
+  }
+  return closed;
+}
+} // namespace
+
+bool RunEditorWindow(VstHost::PluginInstance& plug, const std::vector<ParameterSetting>& settings,
+                     std::string& error)
+{
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr)
+  {
+    error = "--gui needs an X display (DISPLAY is not set or not reachable)";
+    return false;
+  }
+  IPlugView* view = plug.Controller()->createView(ViewType::kEditor);
+  if (view == nullptr || view->isPlatformTypeSupported(kPlatformType) != kResultTrue)
+  {
+    error = "the plug-in has no X11 editor";
+    if (view)
+      view->release();
+    XCloseDisplay(display);
+    return false;
+  }
+  if (!plug.Prepare(kSampleRate, kBlockFrames, kSample32, kChannels, kChannels))
+  {
+    error = "the plug-in refused to process";
+    view->release();
+    XCloseDisplay(display);
+    return false;
+  }
+  for (const ParameterSetting& setting : settings)
+    plug.QueueParameter(setting.id, setting.normalized);
+  plug.FlushParameters();
+
+  auto* runLoop = new VstHost::HostRunLoop;
+  auto* frame = new VstHost::EditorFrame(runLoop);
+  view->setFrame(frame);
+  ViewRect size;
+  view->getSize(&size);
+  const Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
+  const Window window = CreateTopLevel(display, size.getWidth(), size.getHeight(), deleteWindow);
+
+  bool shown = view->attached(reinterpret_cast<void*>(window), kPlatformType) == kResultOk;
+  if (!shown)
+    error = "the editor could not open its window";
+  else
+  {
+    std::atomic<bool> stop{false};
+    std::thread audio(PlayInRealTime, std::ref(plug), std::cref(stop));
+    while (!runLoop->Run(std::chrono::hours(1), [&] { return Closed(display, window, deleteWindow); }))
+    {
+    }
+    stop = true;
+    audio.join();
+    view->removed();
+  }
+  view->setFrame(nullptr);
+  view->release();
+  frame->release();
+  runLoop->release();
+  plug.Deactivate();
+  XDestroyWindow(display, window);
+  XCloseDisplay(display);
+  return shown;
+}
