@@ -2,11 +2,6 @@
 
 #include "core/FourCharCode.h"
 #include "core/Units.h"
-#include "graphics/IControl.h"
-#include "graphics/IGraphics.h"
-#include "graphics/PlatformGraphics.h"
-#include "raster/ycairo_canvas.h"
-#include "tape/DeckTable.h"
 #include "tape/TapeParameterSet.h"
 #include "tape/TapeParams.h"
 
@@ -14,22 +9,10 @@
 
 namespace
 {
-constexpr int kEditorWidth = 760;
-constexpr int kEditorHeight = 450;
-// Each machine runs at two tape speeds, side by side in the deck table.
-constexpr int kSpeedsPerMachine = 2;
-constexpr int kMachineCount = kDeckCount / kSpeedsPerMachine;
-
 void CopyChannel(double* to, const double* from, int nFrames)
 {
   if (to != from)
     std::memmove(to, from, sizeof(double) * nFrames);
-}
-
-void TakeValue(IGraphics& graphics, int controlIdx, double value)
-{
-  if (IControl* control = graphics.GetControl(controlIdx))
-    control->TakePlugValue(value);
 }
 }
 
@@ -51,34 +34,6 @@ VelkorTape::~VelkorTape()
 {
   PlugLockGuard guard(Lock());
   mGroupLink.reset();
-}
-
-void VelkorTape::BuildEditor()
-{
-  std::unique_ptr<IGraphics> graphics = CreatePlatformGraphics(*this, kEditorWidth, kEditorHeight, 0);
-  if (graphics == nullptr)
-    return;
-  SetCanvas(std::make_unique<ycairo_canvas>());
-  mMeterControls = BuildTapeEditor(*graphics, *this);
-  mGraphics = graphics.get();
-  BindGraphics(graphics.release());
-}
-
-void VelkorTape::ShowMachine(int deck)
-{
-  if (mGraphics != nullptr)
-    TakeValue(*mGraphics, mMeterControls.machine,
-              static_cast<double>(deck / kSpeedsPerMachine) / static_cast<double>(kMachineCount - 1));
-}
-
-void VelkorTape::ShowMeters()
-{
-  if (mGraphics == nullptr)
-    return;
-  TakeValue(*mGraphics, mMeterControls.leftVu, mEngine.VuValue(0));
-  TakeValue(*mGraphics, mMeterControls.rightVu, mEngine.VuValue(1));
-  TakeValue(*mGraphics, mMeterControls.leftLamp, mEngine.ClipValue(0));
-  TakeValue(*mGraphics, mMeterControls.rightLamp, mEngine.ClipValue(1));
 }
 
 void VelkorTape::ResetProcessing()
