@@ -157,9 +157,16 @@ void paintButtonSeat(cairo_t* cr, const Rect& button) {
   cairo_fill(cr);
 }
 
+// The narrow selectors' texts take their whole width: their arrow gets a
+// strip of the window of its own, right of the control.
+constexpr double narrowSelectorWidth = 60;
+constexpr double arrowStrip = 12;
+
 void paintSelector(cairo_t* cr, const Rect& r) {
-  insetWindow(cr, r, 2.5, rgb(0xF4F1E8));
-  const double ax = r.right() - 7;
+  const bool narrow = r.w < narrowSelectorWidth;
+  const Rect window = narrow ? Rect{r.x, r.y, r.w + arrowStrip, r.h} : r;
+  insetWindow(cr, window, 2.5, rgb(0xF4F1E8));
+  const double ax = narrow ? r.right() + 5.5 : r.right() - 7;
   const double ay = r.centreY() + 1.5;
   cairo_move_to(cr, ax - 3.5, ay - 2.5);
   cairo_line_to(cr, ax + 3.5, ay - 2.5);
