@@ -161,6 +161,15 @@ std::vector<Window> TestDisplay::MappedPopups()
   return popups;
 }
 
+bool TestDisplay::CanGrabKeyboard()
+{
+  if (XGrabKeyboard(mDisplay, Root(), False, GrabModeAsync, GrabModeAsync, CurrentTime) != GrabSuccess)
+    return false;
+  XUngrabKeyboard(mDisplay, CurrentTime);
+  Sync();
+  return true;
+}
+
 void TestDisplay::SetDotsPerInch(double dpi)
 {
   const Atom resources = XInternAtom(mDisplay, "RESOURCE_MANAGER", False);

@@ -42,6 +42,8 @@ public:
   bool IsShown(Window window);
   // Override-redirect windows mapped on the screen (menus).
   std::vector<Window> MappedPopups();
+  // False while another client holds the keyboard.
+  bool CanGrabKeyboard();
   // The Xft.dpi resource new connections read; 0 removes it.
   void SetDotsPerInch(double dpi);
 

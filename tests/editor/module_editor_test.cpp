@@ -60,7 +60,8 @@ Window WaitForPopup(TestDisplay& user)
   for (int tries = 0; tries < 300; ++tries)
   {
     const std::vector<Window> popups = user.MappedPopups();
-    if (!popups.empty())
+    // Shown, and holding the keyboard: keys typed from now on reach it.
+    if (!popups.empty() && !user.CanGrabKeyboard())
       return popups.front();
     std::this_thread::sleep_for(10ms);
   }
