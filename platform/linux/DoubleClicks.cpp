@@ -1,11 +1,13 @@
 #include "platform/linux/DoubleClicks.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 bool DoubleClicks::Press(int x, int y, unsigned long timeMs)
 {
-  // Time stamps wrap around after 49 days; unsigned differences stay right.
-  const bool completes = mPending && timeMs - mTime <= kIntervalMs && std::abs(x - mX) <= kDistance &&
+  // Server time stamps are 32 bits and wrap around after 49 days; their
+  // difference taken in 32 bits stays right.
+  const bool completes = mPending && static_cast<std::uint32_t>(timeMs - mTime) <= kIntervalMs && std::abs(x - mX) <= kDistance &&
                          std::abs(y - mY) <= kDistance;
   mPending = !completes;
   mX = x;
