@@ -1,5 +1,7 @@
 #include "platform/linux/DisplayScale.h"
 
+#include "platform/linux/X11Connection.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -42,7 +44,7 @@ double DisplayScaleOf(Display* display) { return DisplayScaleFromResources(XReso
 
 double ReadDisplayScale()
 {
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = OpenXDisplay();
   if (display == nullptr)
     return 1.0;
   const double scale = DisplayScaleOf(display);

@@ -1,7 +1,10 @@
 #include "platform/linux/X11Connection.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace
@@ -16,11 +19,27 @@ constexpr unsigned long kRedMask = 0xFF0000;
 constexpr unsigned long kGreenMask = 0x00FF00;
 constexpr unsigned long kBlueMask = 0x0000FF;
 constexpr int kTrueColourDepth = 24;
+constexpr int kConnectAttempts = 4;
+constexpr std::chrono::milliseconds kConnectRetryPause{15};
 } // namespace
+
+Display* OpenXDisplay()
+{
+  const char* name = std::getenv("DISPLAY");
+  if (name == nullptr || *name == '\0')
+    return nullptr;
+  for (int attempt = 0; attempt < kConnectAttempts; ++attempt)
+  {
+    if (Display* display = XOpenDisplay(name))
+      return display;
+    std::this_thread::sleep_for(kConnectRetryPause);
+  }
+  return nullptr;
+}
 
 std::unique_ptr<X11Connection> X11Connection::Open()
 {
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = OpenXDisplay();
   if (display == nullptr)
     return nullptr;
   std::unique_ptr<X11Connection> connection(new X11Connection(display));

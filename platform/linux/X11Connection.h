@@ -5,6 +5,11 @@
 
 #include <memory>
 
+// Connects to the server DISPLAY names; none when there is none. A server
+// busy accepting other clients may refuse a connection for a moment, so a
+// refusal is tried again a few times.
+Display* OpenXDisplay();
+
 // A private connection to the X server for one editor window, opened, used
 // and closed on the host's UI thread. It owns the 24-bit true-colour visual
 // the editor's pixels are shown through. X errors on this connection (a

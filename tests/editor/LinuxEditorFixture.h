@@ -13,8 +13,22 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <thread>
 
 using namespace std::chrono_literals;
+
+// The recording plug-in, with a say in what its idle hook does.
+class HookedPlug : public RecordingPlug
+{
+public:
+  void EditorIdleHook() override
+  {
+    RecordingPlug::EditorIdleHook();
+    if (onIdle)
+      onIdle();
+  }
+  std::function<void()> onIdle;
+};
 
 // The tape editor on the Linux window layer, embedded in a window the test
 // makes as a host would, with the test running the host's loop.
@@ -56,6 +70,34 @@ protected:
     return loop->Pump(limit, done);
   }
 
+  // One tick of the redraw timer, or one call of the watch, by hand.
+  void Tick()
+  {
+    display->Sync();
+    if (const std::function<void()> tick = loop->onTick)
+      tick();
+  }
+  void TakeEvents()
+  {
+    display->Sync();
+    if (const std::function<void()> watch = loop->onReadable)
+      watch();
+  }
+
+  // Opens the value entry of the input knob by clicking its value; each
+  // time a little further right, so that no two clicks make a double click.
+  bool OpenInputEntry()
+  {
+    entryClicks = (entryClicks + 1) % 10;
+    display->Click(window, 70 + 3 * entryClicks, 335);
+    for (int tries = 0; tries < 100 && !graphics->EntryState(); ++tries)
+    {
+      TakeEvents();
+      std::this_thread::sleep_for(5ms);
+    }
+    return graphics->EntryState().has_value();
+  }
+
   // What the editor's drawing surface holds, as the screen shows it (0xRRGGBB).
   std::uint32_t SurfacePixel(int x, int y)
   {
@@ -64,10 +106,11 @@ protected:
   }
 
   std::unique_ptr<TestDisplay> display;
-  RecordingPlug plug;
+  HookedPlug plug;
   IGraphicsLinux* graphics = nullptr;
   TapeMeterControls meters;
   std::shared_ptr<TestLoopState> loop;
   Window parent = 0;
   Window window = 0;
+  int entryClicks = 0;
 };

@@ -1,5 +1,7 @@
 #include "TestDisplay.h"
 
+#include "platform/linux/X11Connection.h"
+
 #include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -17,7 +19,7 @@ int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
 std::unique_ptr<TestDisplay> TestDisplay::Open()
 {
   XSetErrorHandler(IgnoreErrors);
-  Display* display = XOpenDisplay(nullptr);
+  Display* display = OpenXDisplay();
   if (display == nullptr)
     return nullptr;
   int event = 0;
@@ -36,7 +38,8 @@ TestDisplay::~TestDisplay()
 {
   for (Window window : mWindows)
     XDestroyWindow(mDisplay, window);
-  SetDotsPerInch(0);
+  if (mChangedResources)
+    SetDotsPerInch(0);
   XCloseDisplay(mDisplay);
 }
 
@@ -172,6 +175,7 @@ bool TestDisplay::CanGrabKeyboard()
 
 void TestDisplay::SetDotsPerInch(double dpi)
 {
+  mChangedResources = dpi > 0;
   const Atom resources = XInternAtom(mDisplay, "RESOURCE_MANAGER", False);
   if (dpi <= 0)
   {

@@ -55,6 +55,7 @@ private:
 
   Display* mDisplay;
   std::vector<Window> mWindows;
+  bool mChangedResources = false;
 };
 
 // The message for a test that needs an X server but has none.
