@@ -37,6 +37,29 @@ void* operator new[](std::size_t size)
   return operator new(size);
 }
 
+// The forms that answer none instead of throwing take from the same heap,
+// so that every delete matches its new.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+  NoteAllocation();
+  return __real_malloc(size == 0 ? 1 : size);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
+{
+  return operator new(size, tag);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept
+{
+  std::free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept
+{
+  std::free(memory);
+}
+
 void operator delete(void* memory) noexcept
 {
   std::free(memory);
