@@ -242,6 +242,7 @@ void IGraphicsLinux::Resize(int width, int height)
     return;
   XResizeWindow(mConnection->Get(), mWindow, static_cast<unsigned>(Scaled(width, mScale)),
                 static_cast<unsigned>(Scaled(height, mScale)));
+  XFlush(mConnection->Get());
   MarkAllControlsDirty();
   Invalidate({0, 0, width, height});
 }
