@@ -25,9 +25,11 @@ void HissGenerator::AddHiss(double* const* channels, int sampleCount, int channe
 
 void HissGenerator::AddSlice(double* const* channels, int offset, int sampleCount, int channelCount)
 {
+  HissRandom random = HissRandom::ForThisThread();
   for (int i = 0; i < sampleCount; ++i)
     for (int channel = 0; channel < channelCount; ++channel)
-      mNoise[channel][i] = HissUnitSample(NextHissRandom()) * mGain;
+      mNoise[channel][i] = HissUnitSample(random.Next()) * mGain;
+  random.StoreForThisThread();
 
   // The shelf always filters two channels. An unused buffer must stay silent:
   // its +15 dB shelf, run again over the same samples every block, would

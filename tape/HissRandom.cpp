@@ -2,13 +2,22 @@
 
 #include "tape/ThreadRandomState.h"
 
-#include <cstdint>
+HissRandom HissRandom::ForThisThread()
+{
+  return HissRandom(ThreadRandomState());
+}
+
+void HissRandom::StoreForThisThread() const
+{
+  StoreThreadRandomState(mState);
+}
 
 int NextHissRandom()
 {
-  const std::uint32_t state = ThreadRandomState() * 214013u + 2531011u;
-  StoreThreadRandomState(state);
-  return static_cast<int>((state >> 16) & 0x7FFFu);
+  HissRandom random = HissRandom::ForThisThread();
+  const int value = random.Next();
+  random.StoreForThisThread();
+  return value;
 }
 
 double HissUnitSample(int randomValue)
