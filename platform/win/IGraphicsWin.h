@@ -47,7 +47,9 @@ public:
   void ChooseFilePath(std::string& file, int action, std::string& folder, const char* extensions) override;
   bool ChooseColour(const IColorRGBA& colour, const char* prompt) override;
   bool OpenWebAddress(const char* url, const char* caption, const char* confirmText, const char* errorText) override;
-  // `parent` is the host's HWND. None when the window cannot be made.
+  // The editor view's attached and removed, on the host's UI thread (the
+  // window belongs to the thread that opens it); no lock. `parent` is the
+  // host's HWND. None when the window cannot be made.
   void* OpenEditorWindow(void* parent) override;
   void CloseEditorWindow() override;
   void* GetWindowHandle() override;

@@ -1,10 +1,12 @@
 #pragma once
 
+// Before windows.h, whose `byte` its four-character codes would shadow.
+#include "tests/graphics/RecordingPlug.h"
+
 #include "TestDesktop.h"
 #include "platform/win/IGraphicsWin.h"
 #include "raster/ycairo_canvas.h"
 #include "tape/TapeEditor.h"
-#include "tests/graphics/RecordingPlug.h"
 
 #include <gtest/gtest.h>
 
