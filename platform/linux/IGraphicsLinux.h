@@ -3,7 +3,7 @@
 #include "graphics/IGraphics.h"
 #include "platform/linux/DoubleClicks.h"
 #include "platform/linux/EditorRunLoop.h"
-#include "platform/linux/TextEntryState.h"
+#include "graphics/TextEntryState.h"
 #include "platform/linux/X11Connection.h"
 
 #include <chrono>

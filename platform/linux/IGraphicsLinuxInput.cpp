@@ -1,7 +1,7 @@
 #include "platform/linux/IGraphicsLinux.h"
 
 #include "platform/linux/IGraphicsLinuxEntry.h"
-#include "platform/linux/WindowRects.h"
+#include "graphics/WindowRects.h"
 #include "platform/linux/X11KeyMap.h"
 #include "platform/linux/X11PopupMenu.h"
 

@@ -4,7 +4,7 @@
 #include "graphics/IControl.h"
 #include "graphics/TextEntryCommit.h"
 #include "platform/linux/IGraphicsLinuxEntry.h"
-#include "platform/linux/WindowRects.h"
+#include "graphics/WindowRects.h"
 #include "platform/linux/X11PopupMenu.h"
 
 #include <poll.h>

@@ -1,6 +1,6 @@
 #include "platform/linux/X11Presenter.h"
 
-#include "platform/linux/WindowRects.h"
+#include "graphics/WindowRects.h"
 #include "raster/LICE_Bitmap.h"
 
 #include <algorithm>

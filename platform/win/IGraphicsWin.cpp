@@ -2,7 +2,7 @@
 
 #include "platform/win/IGraphicsWinEntry.h"
 #include "platform/win/ModuleHandles.h"
-#include "platform/win/WindowRects.h"
+#include "graphics/WindowRects.h"
 #include "raster/LICE_Bitmap.h"
 #include "raster/LoadPngResource.h"
 

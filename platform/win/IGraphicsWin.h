@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graphics/IGraphics.h"
-#include "platform/win/TextEntryState.h"
+#include "graphics/TextEntryState.h"
 
 #include <windows.h>
 

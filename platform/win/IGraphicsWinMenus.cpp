@@ -1,6 +1,6 @@
 #include "platform/win/IGraphicsWin.h"
 
-#include "platform/win/WindowRects.h"
+#include "graphics/WindowRects.h"
 
 #include <cmath>
 

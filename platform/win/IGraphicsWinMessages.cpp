@@ -3,7 +3,7 @@
 #include "graphics/IControl.h"
 #include "platform/win/IGraphicsWinEntry.h"
 #include "platform/win/VirtualKeys.h"
-#include "platform/win/WindowRects.h"
+#include "graphics/WindowRects.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include "platform/linux/DoubleClicks.h"
 #include "platform/linux/PopupMenuLayout.h"
 #include "platform/linux/TextEntryField.h"
-#include "platform/linux/WindowRects.h"
+#include "graphics/WindowRects.h"
 #include "platform/linux/X11Cursors.h"
 #include "platform/linux/X11KeyMap.h"
 #include "platform/linux/XdgFolders.h"

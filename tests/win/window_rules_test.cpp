@@ -1,7 +1,7 @@
 #include "graphics/KeyNumber.h"
 #include "platform/win/FilePaths.h"
 #include "platform/win/VirtualKeys.h"
-#include "platform/win/WindowRects.h"
+#include "graphics/WindowRects.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win/WindowRects.h"
+#include "graphics/WindowRects.h"
 
 #include <cmath>
 

@@ -6,7 +6,8 @@ enum class TextEntryState
   // Open, nothing pending.
   Idle = 0,
   // The field took the keyboard focus back after losing it: the editor
-  // pauses its redrawing, and a left or right press in the editor cancels.
+  // pauses its own handling and redrawing, except that a left or right press
+  // in the editor cancels.
   Focused = 1,
   // The last tick repainted the editor around the open field.
   JustOpened = 2,
