@@ -1,0 +1,58 @@
+# velkor_resource_list(<target> <ids> <types> <files> RESOURCES <id> <type> <file> ...)
+#
+# Reads and checks the resource list both forms of velkor_embed_resources
+# take, and hands back three lists of the same length: ids and numeric types
+# in decimal (a leading zero would read as octal further on), type names as
+# given, and absolute files. <id> is an integer from 1 to 65535; <type> is a
+# plain name such as PNG, compared ignoring case, or an integer from 1 to
+# 65535. Relative files are taken from the current source directory.
+function(velkor_resource_list target out_ids out_types out_files)
+  cmake_parse_arguments(PARSE_ARGV 4 ARG "" "" "RESOURCES")
+  list(LENGTH ARG_RESOURCES argument_count)
+  math(EXPR leftover "${argument_count} % 3")
+  if(ARG_UNPARSED_ARGUMENTS OR argument_count EQUAL 0 OR NOT leftover EQUAL 0)
+    message(FATAL_ERROR "velkor_embed_resources(${target}): expected RESOURCES <id> <type> <file> ...")
+  endif()
+
+  set(ids "")
+  set(types "")
+  set(files "")
+  set(seen_keys "")
+  math(EXPR last_argument "${argument_count} - 1")
+  foreach(position RANGE 0 ${last_argument} 3)
+    math(EXPR type_position "${position} + 1")
+    math(EXPR file_position "${position} + 2")
+    list(GET ARG_RESOURCES ${position} id)
+    list(GET ARG_RESOURCES ${type_position} type)
+    list(GET ARG_RESOURCES ${file_position} file)
+
+    if(NOT id MATCHES "^[0-9]+$" OR id LESS 1 OR id GREATER 65535)
+      message(FATAL_ERROR "velkor_embed_resources(${target}): resource id '${id}' is outside 1..65535")
+    endif()
+    math(EXPR id "${id}")
+    if(type MATCHES "^[0-9]+$")
+      if(type LESS 1 OR type GREATER 65535)
+        message(FATAL_ERROR "velkor_embed_resources(${target}): resource type ${type} is outside 1..65535")
+      endif()
+      math(EXPR type "${type}")
+    elseif(NOT type MATCHES "^[A-Za-z_][A-Za-z0-9_]*$")
+      message(FATAL_ERROR "velkor_embed_resources(${target}): resource type '${type}' is neither a number nor a plain name")
+    endif()
+    string(TOUPPER "${id}:${type}" key)
+    if(key IN_LIST seen_keys)
+      message(FATAL_ERROR "velkor_embed_resources(${target}): resource ${id} of type ${type} is given twice")
+    endif()
+    list(APPEND seen_keys "${key}")
+
+    get_filename_component(file "${file}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_SOURCE_DIR}")
+    if(NOT EXISTS "${file}")
+      message(FATAL_ERROR "velkor_embed_resources(${target}): ${file} does not exist")
+    endif()
+    list(APPEND ids "${id}")
+    list(APPEND types "${type}")
+    list(APPEND files "${file}")
+  endforeach()
+  set(${out_ids} "${ids}" PARENT_SCOPE)
+  set(${out_types} "${types}" PARENT_SCOPE)
+  set(${out_files} "${files}" PARENT_SCOPE)
+endfunction()
