@@ -1,3 +1,4 @@
+#include "EditGestures.h"
 #include "ModuleEditorFixture.h"
 
 #include "platform/linux/PopupMenuLayout.h"
@@ -11,9 +12,6 @@ namespace
 {
 using Edit = VstHost::ComponentHandler::Edit;
 
-// The parameter values a normalised value of "Input level" (-18..18 dB) means.
-double InputLevelDb(double normalized) { return normalized * 36.0 - 18.0; }
-
 int DifferentPixels(const std::vector<std::uint32_t>& shown, const EditorPicture& expected)
 {
   if (shown.size() != expected.pixels.size())
@@ -22,27 +20,6 @@ int DifferentPixels(const std::vector<std::uint32_t>& shown, const EditorPicture
   for (size_t i = 0; i < shown.size(); ++i)
     different += shown[i] != (expected.pixels[i] & 0xFFFFFFu);
   return different;
-}
-
-// The kinds of the edits of `id`, in order.
-std::vector<Edit::Kind> KindsOf(const std::vector<Edit>& edits, ParamID id)
-{
-  std::vector<Edit::Kind> kinds;
-  for (const Edit& edit : edits)
-    if (edit.id == id)
-      kinds.push_back(edit.kind);
-  return kinds;
-}
-
-// One begin, performs, one end.
-bool IsOneGesture(const std::vector<Edit::Kind>& kinds)
-{
-  if (kinds.size() < 3 || kinds.front() != Edit::Begin || kinds.back() != Edit::End)
-    return false;
-  for (size_t i = 1; i + 1 < kinds.size(); ++i)
-    if (kinds[i] != Edit::Perform)
-      return false;
-  return true;
 }
 
 constexpr int kInputKnobX = 84;

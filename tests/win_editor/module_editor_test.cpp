@@ -1,5 +1,6 @@
 #include "OffScreenEditor.h"
 #include "TestDesktop.h"
+#include "tests/editor/EditGestures.h"
 
 #include "raster/LICE_DecodePng.h"
 #include "tools/vst3host/PluginInstance.h"
@@ -21,8 +22,6 @@ using namespace Steinberg::Vst;
 
 namespace
 {
-using Edit = VstHost::ComponentHandler::Edit;
-
 constexpr ParamID kInputLevel = 0;
 constexpr ParamID kDeckType = 6;
 constexpr ParamID kBypass = 9;
@@ -37,28 +36,6 @@ constexpr int kWidth = 760;
 constexpr int kHeight = 450;
 // What velkortape-render --editor plays before it draws.
 constexpr int kLinuxPictureBlocks = 90;
-
-double InputLevelDb(double normalized) { return normalized * 36.0 - 18.0; }
-
-std::vector<Edit::Kind> KindsOf(const std::vector<Edit>& edits, ParamID id)
-{
-  std::vector<Edit::Kind> kinds;
-  for (const Edit& edit : edits)
-    if (edit.id == id)
-      kinds.push_back(edit.kind);
-  return kinds;
-}
-
-// One begin, performs, one end.
-bool IsOneGesture(const std::vector<Edit::Kind>& kinds)
-{
-  if (kinds.size() < 3 || kinds.front() != Edit::Begin || kinds.back() != Edit::End)
-    return false;
-  for (size_t i = 1; i + 1 < kinds.size(); ++i)
-    if (kinds[i] != Edit::Perform)
-      return false;
-  return true;
-}
 
 int DifferentPixels(const std::vector<std::uint32_t>& shown, const OffScreenEditor& expected)
 {
