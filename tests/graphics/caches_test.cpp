@@ -1,5 +1,5 @@
 #include "EditorFixture.h"
-#include "SurfacePixels.h"
+#include "tests/raster/BitmapFixture.h"
 #include "graphics/IBitmapControl.h"
 
 #include <gtest/gtest.h>

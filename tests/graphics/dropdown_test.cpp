@@ -1,5 +1,5 @@
 #include "EditorFixture.h"
-#include "SurfacePixels.h"
+#include "tests/raster/BitmapFixture.h"
 #include "graphics/ICairoDropdown.h"
 #include "raster/ModuleResource.h"
 #include "raster/ycairo_canvas.h"

@@ -1,5 +1,5 @@
 #include "RecordingPlug.h"
-#include "SurfacePixels.h"
+#include "tests/raster/BitmapFixture.h"
 #include "TestGraphics.h"
 #include "graphics/IBitmapControl.h"
 

@@ -1,5 +1,5 @@
 #include "EditorFixture.h"
-#include "SurfacePixels.h"
+#include "tests/raster/BitmapFixture.h"
 #include "raster/LICE_CachedFont.h"
 #include "tests/raster/FreeTypeReference.h"
 
