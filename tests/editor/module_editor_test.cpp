@@ -1,8 +1,7 @@
-#include "EditGestures.h"
+#include "ModuleEditorChecks.h"
 #include "ModuleEditorFixture.h"
 
 #include "platform/linux/PopupMenuLayout.h"
-#include "tools/render/EditorPicture.h"
 
 #include <X11/keysym.h>
 
@@ -11,16 +10,6 @@
 namespace
 {
 using Edit = VstHost::ComponentHandler::Edit;
-
-int DifferentPixels(const std::vector<std::uint32_t>& shown, const EditorPicture& expected)
-{
-  if (shown.size() != expected.pixels.size())
-    return -1;
-  int different = 0;
-  for (size_t i = 0; i < shown.size(); ++i)
-    different += shown[i] != (expected.pixels[i] & 0xFFFFFFu);
-  return different;
-}
 
 constexpr int kInputKnobX = 84;
 constexpr int kInputKnobY = 250;

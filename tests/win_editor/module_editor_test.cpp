@@ -1,6 +1,5 @@
-#include "OffScreenEditor.h"
 #include "TestDesktop.h"
-#include "tests/editor/EditGestures.h"
+#include "tests/editor/ModuleEditorChecks.h"
 
 #include "raster/LICE_DecodePng.h"
 #include "tools/vst3host/PluginInstance.h"
@@ -36,16 +35,6 @@ constexpr int kWidth = 760;
 constexpr int kHeight = 450;
 // What velkortape-render --editor plays before it draws.
 constexpr int kLinuxPictureBlocks = 90;
-
-int DifferentPixels(const std::vector<std::uint32_t>& shown, const OffScreenEditor& expected)
-{
-  if (shown.size() != expected.pixels.size())
-    return -1;
-  int different = 0;
-  for (size_t i = 0; i < shown.size(); ++i)
-    different += shown[i] != expected.pixels[i];
-  return different;
-}
 
 // A real press or release of the left button at a screen position, through
 // the system's input queue.
@@ -119,7 +108,7 @@ protected:
   std::vector<std::uint32_t> Shot() { return TestDesktop::Screenshot(editorWindow, kWidth, kHeight); }
 
   // The screen, once it has settled on `expected`; the last shot otherwise.
-  std::vector<std::uint32_t> ShotShowing(const OffScreenEditor& expected)
+  std::vector<std::uint32_t> ShotShowing(const EditorPicture& expected)
   {
     std::vector<std::uint32_t> shot;
     Run(2s, [&] {
@@ -159,9 +148,9 @@ TEST_F(WinModuleEditorTest, TheViewTakesWindowHandlesAndIsTheEditorsSize)
 TEST_F(WinModuleEditorTest, TheScreenShowsWhatTheEditorDrawsOffScreen)
 {
   ASSERT_TRUE(Attach());
-  OffScreenEditor expected;
+  EditorPicture expected;
   std::string error;
-  ASSERT_TRUE(DrawOffScreen({}, expected, error)) << error;
+  ASSERT_TRUE(DrawEditorPicture({}, 0, expected, error)) << error;
   EXPECT_EQ(DifferentPixels(ShotShowing(expected), expected), 0);
 }
 
@@ -172,9 +161,9 @@ TEST_F(WinModuleEditorTest, RemovingAndAttachingAgainKeepsOneWindowAndTheValues)
   EXPECT_EQ(Children().size(), 1u);
   TestDesktop::Click(editorWindow, kBypassX, kBypassY);
   ASSERT_EQ(Value(kBypass), 1.0);
-  OffScreenEditor expected;
+  EditorPicture expected;
   std::string error;
-  ASSERT_TRUE(DrawOffScreen({{kBypass, 1.0}}, expected, error)) << error;
+  ASSERT_TRUE(DrawEditorPicture({{kBypass, 1.0}}, 0, expected, error)) << error;
   EXPECT_EQ(DifferentPixels(ShotShowing(expected), expected), 0);
 
   view->removed();
@@ -234,9 +223,9 @@ TEST_F(WinModuleEditorTest, TheDeckMenuChoosesSwiss30AndTheScreenFollows)
   EXPECT_EQ(plug->DisplayText(kDeckType), STR16("Swiss 30 IPS"));
   EXPECT_TRUE(IsOneGesture(KindsOf(plug->Handler().Edits(), kDeckType)));
 
-  OffScreenEditor expected;
+  EditorPicture expected;
   std::string error;
-  ASSERT_TRUE(DrawOffScreen({{kDeckType, kSwiss30 / 7.0}}, expected, error)) << error;
+  ASSERT_TRUE(DrawEditorPicture({{kDeckType, kSwiss30 / 7.0}}, 0, expected, error)) << error;
   EXPECT_EQ(DifferentPixels(ShotShowing(expected), expected), 0);
 }
 
@@ -297,15 +286,17 @@ TEST_F(WinModuleEditorTest, TheWindowsPictureIsTheLinuxPictureUpToTheGlyphsOfThe
   const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   const std::unique_ptr<LICE_MemBitmap> fromLinux = LICE_DecodePng(bytes.data(), static_cast<int>(bytes.size()));
   ASSERT_NE(fromLinux, nullptr) << linuxPicture;
-  OffScreenEditor windows;
+  EditorPicture windows;
   std::string error;
-  ASSERT_TRUE(DrawOffScreen({}, windows, error, kLinuxPictureBlocks)) << error;
+  ASSERT_TRUE(DrawEditorPicture({}, kLinuxPictureBlocks, windows, error)) << error;
   ASSERT_EQ(fromLinux->Width(), windows.width);
   ASSERT_EQ(fromLinux->Height(), windows.height);
   const auto linuxAt = [&](int x, int y) {
     return fromLinux->PixelData()[static_cast<std::ptrdiff_t>(y) * fromLinux->RowStride() + x] & 0xFFFFFFu;
   };
-  const auto windowsAt = [&](int x, int y) { return windows.pixels[static_cast<size_t>(y) * windows.width + x]; };
+  const auto windowsAt = [&](int x, int y) {
+    return windows.pixels[static_cast<size_t>(y) * windows.width + x] & 0xFFFFFFu;
+  };
 
   const std::vector<IRectI>& textAreas = windows.knobTextAreas;
   ASSERT_EQ(textAreas.size(), 2u);

@@ -3,12 +3,11 @@
 #include "DemoSignal.h"
 
 #include "graphics/IGraphics.h"
+#include "graphics/IKnobMultiControlText.h"
 #include "raster/LICE_Bitmap.h"
 #include "tape/VelkorTape.h"
 #include "tools/vst3host/PluginInstance.h"
 #include "tools/vst3host/Vst3Module.h"
-
-#include <cairo.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -28,7 +27,7 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
 {
   std::unique_ptr<VstHost::Vst3Module> module = VstHost::Vst3Module::FromFactory(GetPluginFactory());
   std::unique_ptr<VstHost::PluginInstance> plug =
-    module ? VstHost::PluginInstance::Create(*module, u"velkortape-render", error) : nullptr;
+    module ? VstHost::PluginInstance::Create(*module, STR16("velkortape-render"), error) : nullptr;
   if (!plug)
     return false;
   auto* tape = dynamic_cast<VelkorTape*>(plug->Component());
@@ -78,25 +77,9 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
     for (int x = 0; x < width; ++x)
       picture.pixels[static_cast<size_t>(y) * width + x] =
         surface.PixelData()[static_cast<std::ptrdiff_t>(y) * surface.RowStride() + x] | 0xFF000000u;
-  return true;
-}
-
-bool WritePng(const std::string& path, const EditorPicture& picture, std::string& error)
-{
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, picture.width, picture.height);
-  cairo_surface_flush(surface);
-  unsigned char* data = cairo_image_surface_get_data(surface);
-  const int stride = cairo_image_surface_get_stride(surface);
-  for (int y = 0; y < picture.height && data != nullptr; ++y)
-    std::copy_n(picture.pixels.data() + static_cast<size_t>(y) * picture.width, picture.width,
-                reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride));
-  cairo_surface_mark_dirty(surface);
-  const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
-  cairo_surface_destroy(surface);
-  if (status != CAIRO_STATUS_SUCCESS)
-  {
-    error = "cannot write " + path + ": " + cairo_status_to_string(status);
-    return false;
-  }
+  picture.knobTextAreas.clear();
+  for (int i = 0; i < graphics->NControls(); ++i)
+    if (dynamic_cast<IKnobMultiControlText*>(graphics->GetControl(i)) != nullptr)
+      picture.knobTextAreas.push_back(graphics->GetControl(i)->DrawRect());
   return true;
 }

@@ -2,6 +2,8 @@
 
 #include "ParameterSetting.h"
 
+#include "core/IRectI.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,8 +19,9 @@ struct EditorPicture
   int height = 0;
   // Rows top down, opaque 0xFFRRGGBB.
   std::vector<std::uint32_t> pixels;
+  // Where the knobs print their values.
+  std::vector<IRectI> knobTextAreas;
 };
 
 bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
                        std::string& error);
-bool WritePng(const std::string& path, const EditorPicture& picture, std::string& error);

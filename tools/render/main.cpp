@@ -2,6 +2,7 @@
 #include "DemoSignal.h"
 #include "EditorPicture.h"
 #include "EditorWindow.h"
+#include "PicturePng.h"
 #include "ParameterSetting.h"
 #include "Renderer.h"
 

@@ -1,10 +1,13 @@
 #pragma once
 
-// How the test host saw a control's edits: shared by the module editor tests
-// of both platforms, which drive the same editor through different windows.
+// What the module editor tests of both platforms check, as they drive the
+// same editor through different windows: the edits the test host saw, and
+// the screen against the editor drawn off-screen.
+#include "tools/render/EditorPicture.h"
 #include "tools/vst3host/HostObjects.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 // The parameter value a normalised "Input level" (-18..18 dB) stands for.
@@ -31,4 +34,16 @@ inline bool IsOneGesture(const std::vector<VstHost::ComponentHandler::Edit::Kind
     if (kinds[i] != Edit::Perform)
       return false;
   return true;
+}
+
+// How many pixels of a screen shot (0xRRGGBB) differ from the picture; -1
+// when the sizes differ.
+inline int DifferentPixels(const std::vector<std::uint32_t>& shown, const EditorPicture& expected)
+{
+  if (shown.size() != expected.pixels.size())
+    return -1;
+  int different = 0;
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    different += shown[i] != (expected.pixels[i] & 0xFFFFFFu);
+  return different;
 }
