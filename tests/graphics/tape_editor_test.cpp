@@ -172,15 +172,6 @@ int PixelsDifferingInColour(LICE_IBitmap& a, LICE_IBitmap& b, const IRectI& rect
   return differing;
 }
 
-void WritePng(LICE_IBitmap& bitmap, const char* path)
-{
-  cairo_surface_t* surface =
-    cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(bitmap.PixelData()), CAIRO_FORMAT_RGB24,
-                                        bitmap.Width(), bitmap.Height(), bitmap.RowStride() * 4);
-  cairo_surface_write_to_png(surface, path);
-  cairo_surface_destroy(surface);
-}
-
 const IRectI kLeftKnob{24, 212, 144, 332};
 const IRectI kRightKnob{180, 212, 300, 332};
 const IRectI kLeftVu{20, 14, 270, 139};
@@ -278,7 +269,6 @@ TEST(TapeEditorPicture, DefaultStateAsItIsShown)
 {
   TapeEditor editor;
   editor.graphics->DrawAll();
-  WritePng(editor.Surface(), "/tmp/velkortape-editor.png");
   LICE_IBitmap& surface = editor.Surface();
 
   // Knobs at the middle frame, 37 of 73; Auto input and Bypass off,
@@ -424,7 +414,6 @@ TEST(TapeEditorPicture, MetersMoveWhenTheAudioThreadPushesValues)
   ASSERT_TRUE(editor.graphics->CollectDirtyRegion(region));
   EXPECT_EQ(region, kLeftVu);
   editor.graphics->DrawRegion(region);
-  WritePng(editor.Surface(), "/tmp/velkortape-editor-meters.png");
 
   // 0.5 of 100 frames is frame 51; the lamp at 1 is frame 20, on top.
   ExpectedPicture expected;
