@@ -1,7 +1,5 @@
 #include "tape/HissGenerator.h"
 
-#include "tape/HissRandom.h"
-
 #include <algorithm>
 
 HissGenerator::HissGenerator()
@@ -16,20 +14,26 @@ void HissGenerator::DesignShelf(double sampleRate)
   mShelf.ApplyParams(ShelfParams(sampleRate, 300, 15, 0.3));
 }
 
-void HissGenerator::AddHiss(double* const* channels, int sampleCount, int channelCount)
+void HissGenerator::AddHiss(double* const* channels, int sampleCount, int channelCount, HissRandom& random)
 {
   channelCount = std::min(channelCount, 2);
   for (int offset = 0; offset < sampleCount; offset += kNoiseBufferLength)
-    AddSlice(channels, offset, std::min(kNoiseBufferLength, sampleCount - offset), channelCount);
+    AddSlice(channels, offset, std::min(kNoiseBufferLength, sampleCount - offset), channelCount, random);
 }
 
-void HissGenerator::AddSlice(double* const* channels, int offset, int sampleCount, int channelCount)
+void HissGenerator::AddHiss(double* const* channels, int sampleCount, int channelCount)
 {
   HissRandom random = HissRandom::ForThisThread();
+  AddHiss(channels, sampleCount, channelCount, random);
+  random.StoreForThisThread();
+}
+
+void HissGenerator::AddSlice(double* const* channels, int offset, int sampleCount, int channelCount,
+                             HissRandom& random)
+{
   for (int i = 0; i < sampleCount; ++i)
     for (int channel = 0; channel < channelCount; ++channel)
       mNoise[channel][i] = HissUnitSample(random.Next()) * mGain;
-  random.StoreForThisThread();
 
   // The shelf always filters two channels. An unused buffer must stay silent:
   // its +15 dB shelf, run again over the same samples every block, would

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tape/HissRandom.h"
 #include "tape/TapeFilters.h"
 
 #include <array>
@@ -22,12 +23,16 @@ public:
   // Redesigns the shelf for a new stream rate; its history carries on.
   void DesignShelf(double sampleRate);
 
-  // Adds hiss to the first channelCount channels (1 or 2), drawing the random
-  // source interleaved, left then right. Long blocks go in buffer-sized slices.
+  // Adds hiss to the first channelCount channels (1 or 2), drawing from
+  // `random` interleaved, left then right. Long blocks go in buffer-sized
+  // slices. A caller that adds hiss in many short pieces holds one generator
+  // for all of them, so thread storage is reached once for the lot.
+  void AddHiss(double* const* channels, int sampleCount, int channelCount, HissRandom& random);
+  // The same, drawing from the calling thread's generator.
   void AddHiss(double* const* channels, int sampleCount, int channelCount);
 
 private:
-  void AddSlice(double* const* channels, int offset, int sampleCount, int channelCount);
+  void AddSlice(double* const* channels, int offset, int sampleCount, int channelCount, HissRandom& random);
 
   std::array<std::vector<double>, 2> mNoise;
   StereoLowShelf mShelf;

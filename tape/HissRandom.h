@@ -10,7 +10,7 @@ class HissRandom
 public:
   // The calling thread's generator. Draws reach the thread's state with
   // StoreForThisThread, so a block touches thread storage (slow in a shared
-  // module) twice instead of once a sample.
+  // module) twice instead of once a sample or once a slice.
   static HissRandom ForThisThread();
   void StoreForThisThread() const;
 

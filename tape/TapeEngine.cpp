@@ -52,14 +52,17 @@ void TapeEngine::RunTapeChain(double* const* channels, int sampleCount)
   ApplyGain(channels, sampleCount, mInputGain);
   mMeters.MeasureVu(channels, sampleCount, mChannelCount);
   mMeters.MeasureClip(channels, sampleCount, mChannelCount);
+  // One generator for every slice: thread storage is reached once a block.
+  HissRandom random = HissRandom::ForThisThread();
   for (int offset = 0; offset < sampleCount; offset += kSliceLength)
   {
     double* slice[2] = {channels[0] + offset, channels[1] + offset};
-    RunSlice(slice, std::min(kSliceLength, sampleCount - offset));
+    RunSlice(slice, std::min(kSliceLength, sampleCount - offset), random);
   }
+  random.StoreForThisThread();
 }
 
-void TapeEngine::RunSlice(double* const* channels, int sampleCount)
+void TapeEngine::RunSlice(double* const* channels, int sampleCount, HissRandom& random)
 {
   mPreEmphasis.ProcessBlock(sampleCount, channels);
   mBiasShelf.ProcessBlock(sampleCount, channels);
@@ -67,7 +70,7 @@ void TapeEngine::RunSlice(double* const* channels, int sampleCount)
   mDeEmphasis.ProcessBlock(sampleCount, channels);
   mDeck.RunDeckChain(channels, sampleCount);
   if (mHissOn)
-    mHiss.AddHiss(channels, sampleCount, mChannelCount);
+    mHiss.AddHiss(channels, sampleCount, mChannelCount, random);
   ApplyGain(channels, sampleCount, mOutputGain);
 }
 

@@ -63,7 +63,7 @@ private:
   // the block, run over the whole block first).
   static constexpr int kSliceLength = 8;
 
-  void RunSlice(double* const* channels, int sampleCount);
+  void RunSlice(double* const* channels, int sampleCount, HissRandom& random);
   void DesignToneFilters();
   void ApplyGain(double* const* channels, int sampleCount, double gain) const;
   void SaturateWithErf(double* const* channels, int sampleCount) const;
