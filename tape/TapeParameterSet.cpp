@@ -2,6 +2,7 @@
 
 #include "TapeParams.h"
 #include "core/IPlugBase.h"
+#include "tape/DeckTable.h"
 
 namespace
 {
@@ -32,9 +33,9 @@ void DefineTapeParameters(IPlugBase& plug)
   plug.GetParam(ParamHiss)->DefineBool("Hiss", true);
 
   IPlugParam& deck = *plug.GetParam(ParamDeckType);
-  deck.DefineEnum("Deck type", 0, 8);
-  AddTexts(deck, {"Japan 15 IPS", "Japan 30 IPS", "American 15 IPS", "American 30 IPS", "Swiss 15 IPS",
-                  "Swiss 30 IPS", "American 2 15 IPS", "American 2 30 IPS"});
+  deck.DefineEnum("Deck type", 0, kDeckCount);
+  for (int d = 0; d < kDeckCount; ++d)
+    deck.AddDisplayText(d, DeckNames[d]);
 
   IPlugParam& group = *plug.GetParam(ParamGroup);
   group.DefineEnum("Group", 0, 9);
