@@ -125,8 +125,7 @@ void LICE_CachedFont::RenderMask(GlyphRecord& record)
 bool LICE_CachedFont::DrawGlyph(LICE_IBitmap* target, int code, int x, int y, const IRectI& clip)
 {
   const std::lock_guard<std::mutex> guard(GlyphCanvas::Lock());
-  const float alpha = std::clamp(combineAlpha_, 0.0f, 1.0f);
-  return DrawGlyphWeighted(target, code, x, y, clip, static_cast<int>(alpha * 256.0f));
+  return DrawGlyphWeighted(target, code, x, y, clip, kFullWeight);
 }
 
 bool LICE_CachedFont::DrawGlyphWeighted(LICE_IBitmap* target, int code, int x, int y, const IRectI& clip, int weight)

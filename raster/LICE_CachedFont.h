@@ -20,10 +20,6 @@ public:
 
   void AttachNativeFont(LICE_PlatformFont* font, int fontFlags) override;
   LICE_pixel SetForeground(LICE_pixel colour) override;
-  LICE_pixel SetBackground(LICE_pixel colour) override;
-  LICE_pixel SetEffectColour(LICE_pixel colour) override;
-  int SetBackgroundMode(int mode) override;
-  void SetCombine(int compositeMode, float alpha) override;
   int DrawString(LICE_IBitmap* target, const char* text, int length, IRectI& rect, int textFlags) override;
   LICE_pixel Foreground() const override { return textColour_; }
   LICE_PlatformFont* NativeFont() const override { return platformFont_; }
@@ -35,6 +31,9 @@ public:
   std::optional<GlyphRecord> Glyph(int code);
 
 private:
+  // Blend weights are out of 256.
+  static constexpr int kFullWeight = 256;
+
   struct Extent
   {
     int width = 0;
@@ -54,11 +53,6 @@ private:
   void ReleasePlatformFont();
 
   LICE_pixel textColour_ = 0;
-  LICE_pixel backgroundColour_ = 0xFFFFFFFF;
-  LICE_pixel effectColour_ = 0xFFFFFFFF;
-  int backgroundMode_ = 1;
-  int combineMode_ = 0;
-  float combineAlpha_ = 1.0f;
   int fontFlags_ = 0;
   int lineHeight_ = 0;
   std::array<GlyphRecord, 128> asciiGlyphs_{};

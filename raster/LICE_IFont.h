@@ -14,12 +14,8 @@ public:
 
   // Adopts a platform font (or none) with FontFlags; forgets every glyph.
   virtual void AttachNativeFont(LICE_PlatformFont* font, int fontFlags) = 0;
-  // Each setter returns the previous value.
+  // Returns the previous text colour.
   virtual LICE_pixel SetForeground(LICE_pixel colour) = 0;
-  virtual LICE_pixel SetBackground(LICE_pixel colour) = 0;
-  virtual LICE_pixel SetEffectColour(LICE_pixel colour) = 0;
-  virtual int SetBackgroundMode(int mode) = 0;
-  virtual void SetCombine(int compositeMode, float alpha) = 0;
   // Draws `text` (`length` bytes, or up to its terminating zero when
   // negative) inside `rect` with TextFlags into `target`, or only measures it
   // with TextMeasure. Returns the height drawn or measured.
