@@ -24,6 +24,33 @@ void CopySamples(double* to, const double* from, int nFrames)
     std::memmove(to, from, sizeof(double) * nFrames);
 }
 
+// Each output takes the input of the same number, or silence where there is none.
+void PassThrough(const double* const* inputs, int nIn, double* const* outputs, int nOut, int nFrames)
+{
+  for (int i = 0; i < nOut; ++i)
+  {
+    if (i < nIn)
+      CopySamples(outputs[i], inputs[i], nFrames);
+    else
+      std::fill_n(outputs[i], nFrames, 0.0);
+  }
+}
+
+// Hands the host's buffers, in order, to the connected ones of the channels
+// first..first+count-1; a channel that is not connected, or every channel
+// when the array is missing, is handed none.
+template <class Slot, class Buffer, class Take>
+void HandOutBuffers(std::vector<Slot>& slots, int first, int count, Buffer* const* buffers, Take take)
+{
+  const int end = std::min(first + count, static_cast<int>(slots.size()));
+  int next = 0;
+  for (int i = std::max(first, 0); i < end; ++i)
+  {
+    Slot& slot = slots[i];
+    take(slot, slot.connected && buffers ? buffers[next++] : nullptr);
+  }
+}
+
 void SetBusName(std::vector<std::string>& names, int busIdx, const char* name)
 {
   if (busIdx < static_cast<int>(names.size()))
@@ -105,14 +132,7 @@ void IPlugBase::SetParamFromEditor(int paramIdx, double normalized)
 
 void IPlugBase::ProcessAudioBlock(double** inputs, double** outputs, int nFrames)
 {
-  const int nIn = NInChannels();
-  for (int i = 0; i < NOutChannels(); ++i)
-  {
-    if (i < nIn)
-      CopySamples(outputs[i], inputs[i], nFrames);
-    else
-      std::fill_n(outputs[i], nFrames, 0.0);
-  }
+  PassThrough(inputs, NInChannels(), outputs, NOutChannels(), nFrames);
 }
 
 void IPlugBase::BindGraphics(IPlugEditor* editor)
@@ -215,61 +235,42 @@ void IPlugBase::ConnectToScratch(ChannelSlot& slot, int nFrames)
 
 void IPlugBase::ConnectInputBuffers(int first, int count, double* const* buffers)
 {
-  const int end = std::min(first + count, NInChannels());
-  int next = 0;
-  for (int i = std::max(first, 0); i < end; ++i)
-  {
-    ChannelSlot& slot = mInChannels[i];
-    double* buffer = slot.connected && buffers ? buffers[next++] : nullptr;
+  HandOutBuffers(mInChannels, first, count, buffers, [&](ChannelSlot& slot, double* buffer) {
     if (buffer)
       *slot.entry = buffer;
     else
       ConnectToScratch(slot, mBlockSize);
-  }
+  });
 }
 
 void IPlugBase::ConnectOutputBuffers(int first, int count, double* const* buffers)
 {
-  const int end = std::min(first + count, NOutChannels());
-  int next = 0;
-  for (int i = std::max(first, 0); i < end; ++i)
-  {
-    ChannelSlot& slot = mOutChannels[i];
-    double* buffer = slot.connected && buffers ? buffers[next++] : nullptr;
+  HandOutBuffers(mOutChannels, first, count, buffers, [](ChannelSlot& slot, double* buffer) {
     *slot.entry = buffer ? buffer : slot.scratch.data();
     slot.dest32 = nullptr;
-  }
+  });
 }
 
 void IPlugBase::ConnectInputBuffersFloat(int first, int count, float* const* buffers, int nFrames)
 {
   const int n = FramesToRun(nFrames);
-  const int end = std::min(first + count, NInChannels());
-  int next = 0;
-  for (int i = std::max(first, 0); i < end; ++i)
-  {
-    ChannelSlot& slot = mInChannels[i];
-    const float* buffer = slot.connected && buffers ? buffers[next++] : nullptr;
+  HandOutBuffers(mInChannels, first, count, buffers, [&](ChannelSlot& slot, const float* buffer) {
     if (!buffer)
     {
       ConnectToScratch(slot, n);
-      continue;
+      return;
     }
     std::copy_n(buffer, n, slot.scratch.begin());
     *slot.entry = slot.scratch.data();
-  }
+  });
 }
 
 void IPlugBase::ConnectOutputBuffersFloat(int first, int count, float* const* buffers)
 {
-  const int end = std::min(first + count, NOutChannels());
-  int next = 0;
-  for (int i = std::max(first, 0); i < end; ++i)
-  {
-    ChannelSlot& slot = mOutChannels[i];
+  HandOutBuffers(mOutChannels, first, count, buffers, [](ChannelSlot& slot, float* buffer) {
     *slot.entry = slot.scratch.data();
-    slot.dest32 = slot.connected && buffers ? buffers[next++] : nullptr;
-  }
+    slot.dest32 = buffer;
+  });
 }
 
 void IPlugBase::ConvertOutputsToFloat(int nFrames)
@@ -297,14 +298,7 @@ void IPlugBase::RunBlockFloat(int nFrames)
 
 void IPlugBase::BypassBlock(int nFrames)
 {
-  const int n = FramesToRun(nFrames);
-  for (int i = 0; i < NOutChannels(); ++i)
-  {
-    if (i < NInChannels())
-      CopySamples(mOutputPointers[i], mInputPointers[i], n);
-    else
-      std::fill_n(mOutputPointers[i], n, 0.0);
-  }
+  PassThrough(mInputPointers.data(), NInChannels(), mOutputPointers.data(), NOutChannels(), FramesToRun(nFrames));
 }
 
 void IPlugBase::BypassBlockFloat(int nFrames)
