@@ -36,25 +36,20 @@ bool IStateChunk::AppendDouble(double value)
 int IStateChunk::ReadAt(int position, void* value, int size) const
 {
   if (position < 0 || Size() - position < size)
+  {
+    std::memset(value, 0, size);
     return -1;
+  }
   std::memcpy(value, mBytes.data() + position, size);
   return position + size;
 }
 
 int IStateChunk::ReadInt32At(int position, int32_t& value) const
 {
-  value = 0;
-  const int next = ReadAt(position, &value, sizeof value);
-  if (next < 0)
-    value = 0;
-  return next;
+  return ReadAt(position, &value, sizeof value);
 }
 
 int IStateChunk::ReadDoubleAt(int position, double& value) const
 {
-  value = 0.0;
-  const int next = ReadAt(position, &value, sizeof value);
-  if (next < 0)
-    value = 0.0;
-  return next;
+  return ReadAt(position, &value, sizeof value);
 }

@@ -5,8 +5,8 @@
 #include <vector>
 
 // Growable byte buffer of little-endian values. Reads take an explicit byte
-// position and return the position after the value, or -1 when the value is
-// not there (negative position, or too few bytes left).
+// position and return the position after the value, or -1 and a value of 0
+// when the value is not there (negative position, or too few bytes left).
 class IStateChunk
 {
 public:
@@ -22,6 +22,7 @@ public:
   void Clear() { mBytes.clear(); }
 
 private:
+  // Zeroes `value` when the bytes are not there.
   int ReadAt(int position, void* value, int size) const;
 
   std::vector<uint8_t> mBytes;
