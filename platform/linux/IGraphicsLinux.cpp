@@ -5,13 +5,13 @@
 #include "platform/linux/X11Cursors.h"
 #include "platform/linux/X11PopupMenu.h"
 #include "platform/linux/X11Presenter.h"
+#include "graphics/WindowRects.h"
 #include "raster/LICE_Bitmap.h"
 #include "raster/LoadPngResource.h"
 
 #include <X11/Xatom.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 
 namespace
@@ -19,8 +19,6 @@ namespace
 // _XEMBED_INFO: protocol version 0, mapped. Hosts that embed through the
 // XEmbed protocol read it; the others ignore it.
 constexpr long kXEmbedInfo[2] = {0, 1};
-
-int Scaled(int pixels, double scale) { return static_cast<int>(std::trunc(pixels * scale)); }
 } // namespace
 
 IGraphicsLinux::IGraphicsLinux(IPlugBase& plug, int width, int height, int frameRate)
@@ -81,8 +79,8 @@ void* IGraphicsLinux::OpenEditorWindow(void* parent)
     return nullptr;
   Display* display = connection->Get();
   mScale = DisplayScaleOf(display);
-  const int width = keptWidth > 0 ? keptWidth : Scaled(Width(), mScale);
-  const int height = keptHeight > 0 ? keptHeight : Scaled(Height(), mScale);
+  const int width = keptWidth > 0 ? keptWidth : ScaledSize(Width(), mScale);
+  const int height = keptHeight > 0 ? keptHeight : ScaledSize(Height(), mScale);
 
   XSetWindowAttributes attributes{};
   attributes.colormap = connection->ColourMap();
@@ -240,8 +238,8 @@ void IGraphicsLinux::Resize(int width, int height)
   IGraphics::Resize(width, height);
   if (!WindowUsable())
     return;
-  XResizeWindow(mConnection->Get(), mWindow, static_cast<unsigned>(Scaled(width, mScale)),
-                static_cast<unsigned>(Scaled(height, mScale)));
+  XResizeWindow(mConnection->Get(), mWindow, static_cast<unsigned>(ScaledSize(width, mScale)),
+                static_cast<unsigned>(ScaledSize(height, mScale)));
   XFlush(mConnection->Get());
   MarkAllControlsDirty();
   Invalidate({0, 0, width, height});

@@ -1,6 +1,7 @@
 #include "platform/linux/X11TextEntry.h"
 
 #include "graphics/IGraphics.h"
+#include "graphics/WindowRects.h"
 #include "raster/LICE_CachedFont.h"
 #include "raster/LICE_TextFlags.h"
 
@@ -37,11 +38,10 @@ X11TextEntry::X11TextEntry(const X11Connection& connection, Window editorWindow,
   : mConnection(connection), mField(text != nullptr ? text : "", lengthLimit, param), mStyle(style)
 {
   // The field is one pixel larger than the scaled rectangle each way.
-  const auto scaled = [scale](int value) { return static_cast<int>(std::trunc(value * scale)); };
-  mBounds = {scaled(editorRect.left), scaled(editorRect.top),
-             scaled(editorRect.left) + scaled(editorRect.Width()) + 1,
-             scaled(editorRect.top) + scaled(editorRect.Height()) + 1};
-  mStyle.size = std::max(1, scaled(style.size));
+  mBounds = {ScaledSize(editorRect.left, scale), ScaledSize(editorRect.top, scale),
+             ScaledSize(editorRect.left, scale) + ScaledSize(editorRect.Width(), scale) + 1,
+             ScaledSize(editorRect.top, scale) + ScaledSize(editorRect.Height(), scale) + 1};
+  mStyle.size = std::max(1, ScaledSize(style.size, scale));
   mStyle.cachedFont = nullptr;
   mFont = graphics.FindOrCreateFont(mStyle);
   mPixels.SetSize(mBounds.Width(), mBounds.Height());

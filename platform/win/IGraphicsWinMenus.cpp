@@ -2,8 +2,6 @@
 
 #include "graphics/WindowRects.h"
 
-#include <cmath>
-
 namespace
 {
 UINT ItemFlags(int flags)
@@ -17,8 +15,6 @@ UINT ItemFlags(int flags)
     menuFlags |= MF_DISABLED;
   return menuFlags;
 }
-
-int Scaled(int pixels, double scale) { return static_cast<int>(std::trunc(pixels * scale)); }
 } // namespace
 
 // Modal: the menu runs its own message loop, in which the redraw timer keeps
@@ -36,7 +32,7 @@ PopupMenuRecord* IGraphicsWin::ShowPopupMenu(PopupMenuRecord& menu, const IRectI
     AppendMenuA(popup, ItemFlags(menu.items[i].flags), i, menu.items[i].text.c_str());
 
   // Below the rectangle's bottom-left corner.
-  POINT corner{Scaled(rect.left, mScale), Scaled(rect.bottom, mScale)};
+  POINT corner{ScaledSize(rect.left, mScale), ScaledSize(rect.bottom, mScale)};
   ClientToScreen(mWindow, &corner);
   const HWND owner = mWindow;
   int chosen = -1;

@@ -4,10 +4,10 @@
 #include "core/IPlugParam.h"
 #include "graphics/IControl.h"
 #include "graphics/TextEntryCommit.h"
+#include "graphics/WindowRects.h"
 #include "platform/win/IGraphicsWinEntry.h"
 #include "platform/win/ModuleHandles.h"
 
-#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -17,8 +17,6 @@ constexpr int kBoldWeight = 700;
 constexpr WORD kCommandNotification = 1;
 // What the entry hands on, as the fixed-size texts of the core hold it.
 constexpr int kCommittedLength = 31;
-
-int Scaled(int pixels, double scale) { return static_cast<int>(std::trunc(pixels * scale)); }
 
 // Signs and digits for switch, whole-number and choice parameters, a
 // decimal point too for continuous ones.
@@ -65,8 +63,8 @@ void IGraphicsWin::OpenTextEntry(IControl& control, const ITextStyle& style, con
   const double scale = mScale;
   const DWORD fieldStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | AlignmentStyle(style.alignment);
   const HWND field =
-    CreateWindowExA(0, "EDIT", text != nullptr ? text : "", fieldStyle, Scaled(rect.left, scale),
-                    Scaled(rect.top, scale), Scaled(rect.Width(), scale) + 1, Scaled(rect.Height(), scale) + 1,
+    CreateWindowExA(0, "EDIT", text != nullptr ? text : "", fieldStyle, ScaledSize(rect.left, scale),
+                    ScaledSize(rect.top, scale), ScaledSize(rect.Width(), scale) + 1, ScaledSize(rect.Height(), scale) + 1,
                     mWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextEntryControlId)), ModuleHandle(),
                     nullptr);
   if (field == nullptr)
@@ -78,7 +76,7 @@ void IGraphicsWin::OpenTextEntry(IControl& control, const ITextStyle& style, con
   entry->param = param;
   entry->style = style;
   const std::string face(style.fontName, strnlen(style.fontName, sizeof style.fontName));
-  entry->font = CreateFontA(Scaled(style.size, scale), 0, 0, 0, style.style == TextStyleBold ? kBoldWeight : 0,
+  entry->font = CreateFontA(ScaledSize(style.size, scale), 0, 0, 0, style.style == TextStyleBold ? kBoldWeight : 0,
                             style.style == TextStyleItalic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
   if (entry->font != nullptr)
