@@ -1,3 +1,4 @@
+#include "raster/BlendOperators.h"
 #include "raster/GlyphCanvas.h"
 #include "raster/LICE_CachedFont.h"
 #include "raster/LICE_PlatformFont.h"
@@ -125,24 +126,25 @@ void LICE_CachedFont::RenderMask(GlyphRecord& record)
 bool LICE_CachedFont::DrawGlyph(LICE_IBitmap* target, int code, int x, int y, const IRectI& clip)
 {
   const std::lock_guard<std::mutex> guard(GlyphCanvas::Lock());
-  return DrawGlyphWeighted(target, code, x, y, clip, kFullWeight);
+  const GlyphRecord* glyph = FindRecord(code);
+  return glyph != nullptr && BlendGlyph(target, *glyph, x, y, clip, kFullWeight);
 }
 
-bool LICE_CachedFont::DrawGlyphWeighted(LICE_IBitmap* target, int code, int x, int y, const IRectI& clip, int weight)
+bool LICE_CachedFont::BlendGlyph(LICE_IBitmap* target, const GlyphRecord& glyph, int x, int y, const IRectI& clip,
+                                 int weight)
 {
-  const GlyphRecord* glyph = FindRecord(code);
-  if (glyph == nullptr || !glyph->HasInk() || target == nullptr || target->PixelData() == nullptr)
+  if (!glyph.HasInk() || target == nullptr || target->PixelData() == nullptr)
     return false;
   const IRectI area{std::max(clip.left, 0), std::max(clip.top, 0), std::min(clip.right, target->Width()),
                     std::min(clip.bottom, target->Height())};
-  const int gx = x - glyph->leftOffset;
-  if (gx >= area.right || y >= area.bottom || gx + glyph->maskWidth <= area.left || y + glyph->maskHeight <= area.top)
+  const int gx = x - glyph.leftOffset;
+  if (gx >= area.right || y >= area.bottom || gx + glyph.maskWidth <= area.left || y + glyph.maskHeight <= area.top)
     return false;
 
   const int firstColumn = std::max(0, area.left - gx);
   const int firstRow = std::max(0, area.top - y);
-  const int endColumn = std::min(glyph->maskWidth, area.right - gx);
-  const int endRow = std::min(glyph->maskHeight, area.bottom - y);
+  const int endColumn = std::min(glyph.maskWidth, area.right - gx);
+  const int endRow = std::min(glyph.maskHeight, area.bottom - y);
   if (endColumn <= firstColumn || endRow <= firstRow)
     return false;
   if (weight <= 0)
@@ -152,10 +154,10 @@ bool LICE_CachedFont::DrawGlyphWeighted(LICE_IBitmap* target, int code, int x, i
   const int green = LICE_GetG(textColour_);
   const int blue = LICE_GetB(textColour_);
   const std::ptrdiff_t stride = target->RowStride();
-  const unsigned char* mask = store_.At(glyph->maskOffsetPlusOne - 1);
+  const unsigned char* mask = store_.At(glyph.maskOffsetPlusOne - 1);
   for (int row = firstRow; row < endRow; ++row)
   {
-    const unsigned char* coverage = mask + static_cast<std::ptrdiff_t>(row) * glyph->maskWidth;
+    const unsigned char* coverage = mask + static_cast<std::ptrdiff_t>(row) * glyph.maskWidth;
     LICE_pixel* pixels = target->PixelData() + stride * (y + row) + gx;
     for (int column = firstColumn; column < endColumn; ++column)
     {
@@ -164,14 +166,13 @@ bool LICE_CachedFont::DrawGlyphWeighted(LICE_IBitmap* target, int code, int x, i
         continue;
       // keep: how much of the old pixel survives, out of 256.
       int keep = 0;
-      if (weight >= 256)
+      if (weight >= kFullWeight)
         keep = 255 - v;
       else if (v * weight < 65792)
         keep = 256 - v * weight / 256;
       const LICE_pixel d = pixels[column];
-      pixels[column] = LICE_RGBA(red + (LICE_GetR(d) - red) * keep / 256, green + (LICE_GetG(d) - green) * keep / 256,
-                                 blue + (LICE_GetB(d) - blue) * keep / 256,
-                                 255 + (LICE_GetA(d) - 255) * keep / 256);
+      pixels[column] = LICE_RGBA(Blend::Mix(red, LICE_GetR(d), keep), Blend::Mix(green, LICE_GetG(d), keep),
+                                 Blend::Mix(blue, LICE_GetB(d), keep), Blend::Mix(255, LICE_GetA(d), keep));
     }
   }
   return true;

@@ -33,29 +33,36 @@ Step StepFor(int& code, int textFlags)
 }
 } // namespace
 
-LICE_CachedFont::Extent LICE_CachedFont::Measure(const char* text, int length, int textFlags)
+template <typename Visit>
+void LICE_CachedFont::LayOut(const char* text, int length, int textFlags, int x, int y, Visit visit)
 {
-  int x = 0;
-  int lineTop = 0;
-  Extent extent;
+  const int lineStart = x;
   Utf8Reader reader(text, length);
   for (int code = 0; reader.Next(code);)
   {
     const Step step = StepFor(code, textFlags);
     if (step == Step::NewLine)
     {
-      x = 0;
-      lineTop += lineHeight_;
+      x = lineStart;
+      y += lineHeight_;
     }
     if (step != Step::Glyph)
       continue;
     const GlyphRecord* glyph = RenderGlyph(code);
     if (glyph == nullptr || !glyph->HasInk())
       continue;
-    extent.width = std::max({extent.width, x + glyph->advance, x + glyph->maskWidth - glyph->leftOffset});
-    extent.height = std::max(extent.height, lineTop + glyph->maskHeight);
+    visit(*glyph, x, y);
     x += glyph->advance;
   }
+}
+
+LICE_CachedFont::Extent LICE_CachedFont::Measure(const char* text, int length, int textFlags)
+{
+  Extent extent;
+  LayOut(text, length, textFlags, 0, 0, [&extent](const GlyphRecord& glyph, int x, int lineTop) {
+    extent.width = std::max({extent.width, x + glyph.advance, x + glyph.maskWidth - glyph.leftOffset});
+    extent.height = std::max(extent.height, lineTop + glyph.maskHeight);
+  });
   return extent;
 }
 
@@ -91,28 +98,10 @@ int LICE_CachedFont::DrawCached(LICE_IBitmap* target, const char* text, int leng
   if (clip.right <= clip.left || clip.bottom <= clip.top)
     return 0;
 
-  const int startX = x;
-  const int startY = y;
-  int lowest = startY;
-  Utf8Reader reader(text, length);
-  for (int code = 0; reader.Next(code);)
-  {
-    const Step step = StepFor(code, textFlags);
-    if (step == Step::NewLine)
-    {
-      x = startX;
-      y += lineHeight_;
-    }
-    if (step != Step::Glyph)
-      continue;
-    const GlyphRecord* glyph = RenderGlyph(code);
-    if (glyph == nullptr || !glyph->HasInk())
-      continue;
-    const int advance = glyph->advance;
-    const int maskHeight = glyph->maskHeight;
-    if (DrawGlyphWeighted(target, code, x, y, clip, weight))
-      lowest = std::max(lowest, y + maskHeight);
-    x += advance;
-  }
-  return lowest - startY;
+  int lowest = y;
+  LayOut(text, length, textFlags, x, y, [&](const GlyphRecord& glyph, int penX, int penY) {
+    if (BlendGlyph(target, glyph, penX, penY, clip, weight))
+      lowest = std::max(lowest, penY + glyph.maskHeight);
+  });
+  return lowest - y;
 }

@@ -56,9 +56,13 @@ private:
   // The glyph tables are shared with every editor of the process: these run
   // with GlyphCanvas::Lock() held.
   bool WantsNativePath(int textFlags) const;
+  // Walks the characters that have ink, calling visit(glyph, penX, penY)
+  // with the pen starting at (x, y) and each line feed moving it down a line.
+  template <typename Visit>
+  void LayOut(const char* text, int length, int textFlags, int x, int y, Visit visit);
   Extent Measure(const char* text, int length, int textFlags);
   int DrawCached(LICE_IBitmap* target, const char* text, int length, const IRectI& rect, int textFlags);
-  bool DrawGlyphWeighted(LICE_IBitmap* target, int code, int x, int y, const IRectI& clip, int weight);
+  bool BlendGlyph(LICE_IBitmap* target, const GlyphRecord& glyph, int x, int y, const IRectI& clip, int weight);
   GlyphRecord* FindRecord(int code);
   GlyphRecord* RenderGlyph(int code);
   void RenderMask(GlyphRecord& record);
