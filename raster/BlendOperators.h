@@ -15,6 +15,13 @@ constexpr int Clamp255(int value) { return value < 0 ? 0 : (value > 255 ? 255 : 
 // s + (d - s) * keep / 256: keep = 256 leaves d, keep = 0 gives s.
 constexpr int Mix(int s, int d, int keep) { return s + (d - s) * keep / 256; }
 
+// The colour channels of s and d mixed by Mix, with alpha `alpha`.
+constexpr LICE_pixel MixColour(LICE_pixel s, LICE_pixel d, int keep, int alpha)
+{
+  return LICE_RGBA(Mix(LICE_GetR(s), LICE_GetR(d), keep), Mix(LICE_GetG(s), LICE_GetG(d), keep),
+                   Mix(LICE_GetB(s), LICE_GetB(d), keep), alpha);
+}
+
 constexpr int DodgeChannel(int d, int s, int weight)
 {
   const int q = 256 - s * weight / 256;
@@ -33,8 +40,7 @@ struct CopyWeighted
   LICE_pixel operator()(LICE_pixel d, LICE_pixel s) const
   {
     const int keep = 256 - weight;
-    return LICE_RGBA(Mix(LICE_GetR(s), LICE_GetR(d), keep), Mix(LICE_GetG(s), LICE_GetG(d), keep),
-                     Mix(LICE_GetB(s), LICE_GetB(d), keep), Mix(LICE_GetA(s), LICE_GetA(d), keep));
+    return MixColour(s, d, keep, Mix(LICE_GetA(s), LICE_GetA(d), keep));
   }
 };
 
@@ -49,9 +55,7 @@ struct CopySourceAlphaFull
       return d;
     if (sa == 255)
       return s;
-    const int keep = 255 - sa;
-    return LICE_RGBA(Mix(LICE_GetR(s), LICE_GetR(d), keep), Mix(LICE_GetG(s), LICE_GetG(d), keep),
-                     Mix(LICE_GetB(s), LICE_GetB(d), keep), std::min(255, LICE_GetA(d) + sa));
+    return MixColour(s, d, 255 - sa, std::min(255, LICE_GetA(d) + sa));
   }
 };
 
@@ -64,9 +68,7 @@ struct CopySourceAlphaWeighted
     if (sa == 0)
       return d;
     const int n = (sa + 1) * weight / 256;
-    const int keep = 256 - n;
-    return LICE_RGBA(Mix(LICE_GetR(s), LICE_GetR(d), keep), Mix(LICE_GetG(s), LICE_GetG(d), keep),
-                     Mix(LICE_GetB(s), LICE_GetB(d), keep), std::min(255, LICE_GetA(d) + n));
+    return MixColour(s, d, 256 - n, std::min(255, LICE_GetA(d) + n));
   }
 };
 

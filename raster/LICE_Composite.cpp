@@ -106,18 +106,10 @@ void LICE_Composite(LICE_IBitmap* dest, LICE_IBitmap* src, int destX, int destY,
   const int op = mode & kOperatorMask;
   const bool useSourceAlpha = (mode & ModeUseSourceAlpha) != 0;
 
-  if (op == ModeCopy && !useSourceAlpha)
+  if (op == ModeCopy && !useSourceAlpha && alpha == 0.5f)
   {
-    if (alpha == 1.0f)
-    {
-      CopyRows(rows);
-      return;
-    }
-    if (alpha == 0.5f)
-    {
-      BlendRows(rows, Blend::HalfCopy{});
-      return;
-    }
+    BlendRows(rows, Blend::HalfCopy{});
+    return;
   }
 
   const int weight = WeightOf(alpha);
