@@ -8,8 +8,6 @@
 
 namespace
 {
-constexpr int kPngSignatureBytes = 8;
-
 bool HasPngExtension(const char* name)
 {
   if (name == nullptr)
@@ -23,8 +21,7 @@ std::unique_ptr<LICE_IBitmap> LoadPngResource(int id, const char* name)
 {
   if (!HasPngExtension(name))
     return nullptr;
+  // The decoder refuses a missing or short resource itself.
   const ModuleResource resource = FindModuleResource(id, "PNG");
-  if (resource.data == nullptr || resource.size < kPngSignatureBytes)
-    return nullptr;
   return LICE_DecodePng(resource.data, resource.size);
 }
