@@ -1,6 +1,7 @@
 #include "platform/linux/X11PopupMenu.h"
 
 #include "graphics/IGraphics.h"
+#include "platform/linux/BitmapFill.h"
 #include "raster/LICE_CachedFont.h"
 #include "raster/LICE_TextFlags.h"
 
@@ -25,15 +26,6 @@ constexpr int kTextFlags = TextOneLine | TextMiddle | TextNoClip;
 // closing): a few short tries before giving up.
 constexpr int kGrabTries = 20;
 constexpr std::chrono::milliseconds kGrabRetryPause{10};
-
-void FillRect(LICE_IBitmap& bitmap, IRectI rect, LICE_pixel colour)
-{
-  rect = {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, bitmap.Width()),
-          std::min(rect.bottom, bitmap.Height())};
-  for (int y = rect.top; y < rect.bottom; ++y)
-    std::fill_n(bitmap.PixelData() + static_cast<std::ptrdiff_t>(y) * bitmap.RowStride() + rect.left,
-                std::max(rect.Width(), 0), colour);
-}
 
 // A tick drawn as two strokes of square dots, `weight` pixels thick.
 void DrawCheckMark(LICE_IBitmap& bitmap, const IRectI& box, int weight, LICE_pixel colour)

@@ -2,6 +2,7 @@
 
 #include "graphics/IGraphics.h"
 #include "graphics/WindowRects.h"
+#include "platform/linux/BitmapFill.h"
 #include "raster/LICE_CachedFont.h"
 #include "raster/LICE_TextFlags.h"
 
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
 #include <cstdlib>
 
 namespace
@@ -19,15 +19,6 @@ constexpr LICE_pixel kSelectionBackground = LICE_RGBA(0x33, 0x99, 0xFF, 0xFF);
 constexpr LICE_pixel kSelectionText = LICE_RGBA(0xFF, 0xFF, 0xFF, 0xFF);
 constexpr int kPadding = 2;
 constexpr int kTextFlags = TextOneLine | TextMiddle | TextNoClip;
-
-void FillRect(LICE_IBitmap& bitmap, IRectI rect, LICE_pixel colour)
-{
-  rect = {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, bitmap.Width()),
-          std::min(rect.bottom, bitmap.Height())};
-  for (int y = rect.top; y < rect.bottom; ++y)
-    std::fill_n(bitmap.PixelData() + static_cast<std::ptrdiff_t>(y) * bitmap.RowStride() + rect.left,
-                std::max(rect.Width(), 0), colour);
-}
 
 LICE_pixel Opaque(const IColorRGBA& colour) { return LICE_RGBA(colour.R, colour.G, colour.B, 0xFF); }
 } // namespace
