@@ -19,11 +19,7 @@ void AutoGainState::SetSampleRate(int sampleRate)
   // at once and a quiet start does not pump.
   mGainSmoother.riseCoefficient = TimeConstantCoefficient(1, sampleRate);
   mGainSmoother.fallCoefficient = TimeConstantCoefficient(0.01, sampleRate);
-  const double detector = VuCoefficient(sampleRate);
-  mDetectorA.riseCoefficient = detector;
-  mDetectorA.fallCoefficient = detector;
-  mDetectorB.riseCoefficient = detector;
-  mDetectorB.fallCoefficient = detector;
+  mDetector.SetSampleRate(sampleRate);
 }
 
 void AutoGainState::SetChannelCount(int channelCount)
@@ -37,8 +33,7 @@ void AutoGainState::Restart(double targetVu)
   mLoudestLevel = -100;
   mTargetGain = 1;
   mGainSmoother.value = 0;
-  mDetectorA.value = 0;
-  mDetectorB.value = 0;
+  mDetector.Clear();
 }
 
 double AutoGainState::MeasureInputLevel(const double* const* rawInput, int sampleCount)
@@ -49,9 +44,7 @@ double AutoGainState::MeasureInputLevel(const double* const* rawInput, int sampl
     double peak = 0;
     for (int channel = 0; channel < mChannelCount; ++channel)
       peak = std::max(peak, std::fabs(rawInput[channel][i]));
-    mDetectorA.Step(peak);
-    mDetectorB.Step(std::fabs(mDetectorA.value));
-    loudest = std::max(loudest, mDetectorB.value);
+    loudest = std::max(loudest, mDetector.Step(peak));
   }
   return EnvelopeLevelDb(loudest);
 }

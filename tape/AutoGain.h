@@ -43,6 +43,5 @@ private:
   int mLastSampleRate = 0;
   int mChannelCount = 2;
   EnvelopeFollower mGainSmoother;
-  EnvelopeFollower mDetectorA;
-  EnvelopeFollower mDetectorB;
+  VuFollower mDetector;
 };

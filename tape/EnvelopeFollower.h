@@ -26,6 +26,38 @@ inline double VuCoefficient(int sampleRate)
   return std::pow(0.01, 1 / (0.2 * sampleRate));
 }
 
+// The VU ballistics, shared by the meters and the input detector: two
+// followers in a row, both with VuCoefficient, the second following the
+// first's magnitude.
+struct VuFollower
+{
+  EnvelopeFollower first;
+  EnvelopeFollower second;
+
+  void SetSampleRate(int sampleRate)
+  {
+    const double coefficient = VuCoefficient(sampleRate);
+    first.riseCoefficient = coefficient;
+    first.fallCoefficient = coefficient;
+    second.riseCoefficient = coefficient;
+    second.fallCoefficient = coefficient;
+  }
+
+  void Clear()
+  {
+    first.value = 0;
+    second.value = 0;
+  }
+
+  // Steps both with a rectified input; returns the second's value.
+  double Step(double magnitude)
+  {
+    first.Step(magnitude);
+    second.Step(std::fabs(first.value));
+    return second.value;
+  }
+};
+
 // Per-sample coefficient of an exponential decay with the given time constant.
 inline double TimeConstantCoefficient(double seconds, int sampleRate)
 {

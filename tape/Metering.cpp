@@ -18,13 +18,9 @@ TapeMeters::TapeMeters()
 
 void TapeMeters::SetSampleRate(int sampleRate)
 {
-  const double vu = VuCoefficient(sampleRate);
   for (int channel = 0; channel < 2; ++channel)
   {
-    mVuStage1[channel].riseCoefficient = vu;
-    mVuStage1[channel].fallCoefficient = vu;
-    mVuStage2[channel].riseCoefficient = vu;
-    mVuStage2[channel].fallCoefficient = vu;
+    mVu[channel].SetSampleRate(sampleRate);
     // The lamp lights at once and fades with a 0.6 s time constant.
     mClip[channel].riseCoefficient = 0;
     mClip[channel].fallCoefficient = TimeConstantCoefficient(0.6, sampleRate);
@@ -36,16 +32,11 @@ void TapeMeters::MeasureVu(const double* const* channels, int sampleCount, int c
   channelCount = std::min(channelCount, 2);
   for (int channel = 0; channel < channelCount; ++channel)
   {
-    EnvelopeFollower& stage1 = mVuStage1[channel];
-    EnvelopeFollower& stage2 = mVuStage2[channel];
+    VuFollower& vu = mVu[channel];
     const double* samples = channels[channel];
     double loudest = 0;
     for (int i = 0; i < sampleCount; ++i)
-    {
-      stage1.Step(std::fabs(std::clamp(samples[i], -1.0, 1.0)));
-      stage2.Step(std::fabs(stage1.value));
-      loudest = std::max(loudest, std::fabs(stage2.value));
-    }
+      loudest = std::max(loudest, std::fabs(vu.Step(std::fabs(std::clamp(samples[i], -1.0, 1.0)))));
     // Silence reads the needle's rest position (the scale has no minus infinity).
     if (loudest == 0)
     {

@@ -30,8 +30,7 @@ public:
   double ClipValue(int channel) const { return mClipValues[channel]; }
 
 private:
-  std::array<EnvelopeFollower, 2> mVuStage1;
-  std::array<EnvelopeFollower, 2> mVuStage2;
+  std::array<VuFollower, 2> mVu;
   std::array<EnvelopeFollower, 2> mClip;
   std::array<double, 2> mVuValues{};
   std::array<double, 2> mClipValues{};
