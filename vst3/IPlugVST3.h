@@ -117,6 +117,8 @@ private:
   void ProcessAudio(Steinberg::Vst::ProcessData& data);
   void RunSlice(Steinberg::Vst::ProcessData& data, int offset, int nFrames);
   int ConnectedOutputsIn(int first, int count) const;
+  // The plug-in parameter a host id names; none for every other id.
+  IPlugParam* ParamOfId(ParamID id);
   bool OnAudioThread() const;
 
   int mSideChainChannels;

@@ -103,9 +103,14 @@ tresult PLUGIN_API IPlugVST3::getParameterInfo(int32 paramIndex, ParameterInfo& 
   return SingleComponentEffect::getParameterInfo(paramIndex, info);
 }
 
+IPlugParam* IPlugVST3::ParamOfId(ParamID id)
+{
+  return id < static_cast<ParamID>(NParams()) ? GetParam(static_cast<int>(id)) : nullptr;
+}
+
 tresult PLUGIN_API IPlugVST3::getParamStringByValue(ParamID id, ParamValue valueNormalized, String128 string)
 {
-  const IPlugParam* param = id < static_cast<ParamID>(NParams()) ? GetParam(static_cast<int>(id)) : nullptr;
+  const IPlugParam* param = ParamOfId(id);
   if (!param || !string)
     return kResultFalse;
   char text[IPlugParam::kTextLength];
@@ -116,7 +121,7 @@ tresult PLUGIN_API IPlugVST3::getParamStringByValue(ParamID id, ParamValue value
 
 ParamValue PLUGIN_API IPlugVST3::plainParamToNormalized(ParamID id, ParamValue plainValue)
 {
-  const IPlugParam* param = id < static_cast<ParamID>(NParams()) ? GetParam(static_cast<int>(id)) : nullptr;
+  const IPlugParam* param = ParamOfId(id);
   return param ? param->NormalizeValue(plainValue) : plainValue;
 }
 
@@ -124,7 +129,7 @@ ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id)
 {
   if (id == kBypassParamId)
     return IsBypassed() ? 1.0 : 0.0;
-  const IPlugParam* param = id < static_cast<ParamID>(NParams()) ? GetParam(static_cast<int>(id)) : nullptr;
+  const IPlugParam* param = ParamOfId(id);
   return param ? param->Normalized() : 0.0;
 }
 

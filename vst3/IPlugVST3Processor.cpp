@@ -249,7 +249,7 @@ void IPlugVST3::ApplyParameterChange(ParamID id, ParamValue value)
   {
     ApplyPreset(static_cast<int>(value * NPresets()));
   }
-  else if (IPlugParam* param = GetParam(static_cast<int>(id)); param && id < static_cast<ParamID>(NParams()))
+  else if (IPlugParam* param = ParamOfId(id))
   {
     if (HostKind() == kHostLive)
       return;
