@@ -3,22 +3,14 @@
 #include "core/PlugLock.h"
 
 #include <deque>
-#include <string>
 
 namespace
 {
-struct Descriptor
-{
-  int resourceId;
-  std::string path;
-  IFrameBitmap bitmap;
-};
-
 struct List
 {
   PlugLock lock;
   // A deque: appending never moves the entries others refer to.
-  std::deque<Descriptor> entries;
+  std::deque<IFrameBitmap> entries;
 };
 
 List& TheList()
@@ -30,11 +22,10 @@ List& TheList()
 
 namespace BitmapDescriptorList
 {
-const IFrameBitmap& Append(int resourceId, const char* path, const IFrameBitmap& bitmap)
+const IFrameBitmap& Append(const IFrameBitmap& bitmap)
 {
   List& list = TheList();
   PlugLockGuard guard(list.lock);
-  list.entries.push_back({resourceId, path != nullptr ? path : "", bitmap});
-  return list.entries.back().bitmap;
+  return list.entries.emplace_back(bitmap);
 }
 } // namespace BitmapDescriptorList

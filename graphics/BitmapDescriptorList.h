@@ -6,6 +6,6 @@
 // controls keep references to them.
 namespace BitmapDescriptorList
 {
-// Keeps a copy of `bitmap` requested as (resourceId, path) and returns it.
-const IFrameBitmap& Append(int resourceId, const char* path, const IFrameBitmap& bitmap);
+// Keeps a copy of `bitmap` and returns it.
+const IFrameBitmap& Append(const IFrameBitmap& bitmap);
 } // namespace BitmapDescriptorList

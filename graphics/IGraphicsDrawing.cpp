@@ -98,18 +98,18 @@ bool IGraphics::DrawRegion(const IRectI& region)
 
 const IFrameBitmap& IGraphics::LoadFrameBitmap(int resourceId, const char* path, int frameCount, bool framesSideBySide)
 {
-  LICE_IBitmap* raster = RasterCache::Find(resourceId);
+  LICE_IBitmap* raster = RasterCache().Find(resourceId);
   if (raster == nullptr)
   {
     if (std::unique_ptr<LICE_IBitmap> loaded = LoadPngResource(resourceId, path))
-      raster = RasterCache::Append(resourceId, std::move(loaded));
+      raster = RasterCache().Append(resourceId, std::move(loaded));
   }
   // A picture that cannot be loaded is described as an empty one, so the
   // controls showing it draw nothing and are never hit.
   if (raster == nullptr)
-    raster = RasterCache::EmptyRaster();
+    raster = EmptyRaster();
   const IFrameBitmap bitmap{raster, raster->Width(), raster->Height(), std::max(frameCount, 1), framesSideBySide};
-  return BitmapDescriptorList::Append(resourceId, path, bitmap);
+  return BitmapDescriptorList::Append(bitmap);
 }
 
 void IGraphics::CreateDrawingSurfaces()
@@ -179,9 +179,9 @@ bool IGraphics::DrawStyledText(ITextStyle& style, const char* text, IRectI& rect
 
 LICE_CachedFont* IGraphics::FindOrCreateFont(ITextStyle& style)
 {
-  const FontCache::Key key{style.size, style.orientation, style.style,
-                          std::string(style.fontName, strnlen(style.fontName, sizeof style.fontName))};
-  if (LICE_CachedFont* cached = FontCache::Find(key))
+  const FontCacheKey key{style.size, style.orientation, style.style,
+                         std::string(style.fontName, strnlen(style.fontName, sizeof style.fontName))};
+  if (LICE_CachedFont* cached = FontCache().Find(key))
   {
     style.cachedFont = cached;
     return cached;
@@ -199,6 +199,6 @@ LICE_CachedFont* IGraphics::FindOrCreateFont(ITextStyle& style)
     return nullptr;
   auto font = std::make_unique<LICE_CachedFont>();
   font->AttachNativeFont(platformFont.release(), FontOwnsNative | FontPreferNative);
-  style.cachedFont = FontCache::Append(key, std::move(font));
+  style.cachedFont = FontCache().Append(key, std::move(font));
   return style.cachedFont;
 }
