@@ -69,7 +69,7 @@ protected:
     attached = view->attached(reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent)), kPlatformType) == kResultOk;
     if (!attached)
       return false;
-    const std::vector<Window> children = Children(parent);
+    const std::vector<Window> children = display->Children(parent);
     editorWindow = children.empty() ? 0 : children.front();
     Run(200ms);
     return editorWindow != 0;
@@ -82,20 +82,6 @@ protected:
   }
 
   bool Run(std::chrono::milliseconds limit, const std::function<bool()>& done = {}) { return runLoop->Run(limit, done); }
-
-  std::vector<Window> Children(Window window)
-  {
-    std::vector<Window> found;
-    Window root = 0;
-    Window parentWindow = 0;
-    Window* children = nullptr;
-    unsigned int count = 0;
-    if (XQueryTree(display->Get(), window, &root, &parentWindow, &children, &count))
-      found.assign(children, children + count);
-    if (children != nullptr)
-      XFree(children);
-    return found;
-  }
 
   double Value(ParamID id) { return plug->Normalized(id); }
   std::vector<std::uint32_t> Shot() { return display->Screenshot(editorWindow, 760, 450); }
@@ -126,7 +112,5 @@ protected:
   Window editorWindow = 0;
 };
 
-// The popup menu the user sees, waited for; 0 when none shows in time.
-Window WaitForPopup(TestDisplay& user);
 // Clicks item `index` of the popup at display scale 1.
 void ClickMenuItem(TestDisplay& user, Window popup, int index);

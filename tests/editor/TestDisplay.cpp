@@ -8,7 +8,9 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace
 {
@@ -143,25 +145,43 @@ bool TestDisplay::IsShown(Window window)
   return XGetWindowAttributes(mDisplay, window, &attributes) && attributes.map_state == IsViewable;
 }
 
-std::vector<Window> TestDisplay::MappedPopups()
+std::vector<Window> TestDisplay::Children(Window window)
 {
-  std::vector<Window> popups;
+  std::vector<Window> found;
   Window root = 0;
   Window parent = 0;
   Window* children = nullptr;
   unsigned int count = 0;
-  if (!XQueryTree(mDisplay, Root(), &root, &parent, &children, &count))
-    return popups;
-  for (unsigned int i = 0; i < count; ++i)
-  {
-    XWindowAttributes attributes{};
-    if (XGetWindowAttributes(mDisplay, children[i], &attributes) && attributes.override_redirect &&
-        attributes.map_state == IsViewable)
-      popups.push_back(children[i]);
-  }
+  if (XQueryTree(mDisplay, window, &root, &parent, &children, &count))
+    found.assign(children, children + count);
   if (children != nullptr)
     XFree(children);
+  return found;
+}
+
+std::vector<Window> TestDisplay::MappedPopups()
+{
+  std::vector<Window> popups;
+  for (const Window window : Children(Root()))
+  {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(mDisplay, window, &attributes) && attributes.override_redirect &&
+        attributes.map_state == IsViewable)
+      popups.push_back(window);
+  }
   return popups;
+}
+
+Window TestDisplay::WaitForHeldPopup()
+{
+  for (int tries = 0; tries < 300; ++tries)
+  {
+    const std::vector<Window> popups = MappedPopups();
+    if (!popups.empty() && !CanGrabKeyboard())
+      return popups.front();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return 0;
 }
 
 bool TestDisplay::CanGrabKeyboard()

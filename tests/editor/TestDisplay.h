@@ -40,10 +40,13 @@ public:
   std::vector<std::uint32_t> Screenshot(Window window, int width, int height);
   // Whether the window exists and is mapped.
   bool IsShown(Window window);
+  // The window's children, bottom to top; none when it does not exist.
+  std::vector<Window> Children(Window window);
   // Override-redirect windows mapped on the screen (menus).
   std::vector<Window> MappedPopups();
-  // False while another client holds the keyboard.
-  bool CanGrabKeyboard();
+  // The menu shown and holding the keyboard, so that keys typed from now on
+  // reach it, waited for; 0 when none shows in time.
+  Window WaitForHeldPopup();
   // The Xft.dpi resource new connections read; 0 removes it.
   void SetDotsPerInch(double dpi);
 
@@ -52,6 +55,9 @@ public:
 
 private:
   explicit TestDisplay(Display* display) : mDisplay(display) {}
+
+  // False while another client holds the keyboard.
+  bool CanGrabKeyboard();
 
   Display* mDisplay;
   std::vector<Window> mWindows;

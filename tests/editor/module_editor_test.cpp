@@ -21,19 +21,6 @@ constexpr int kBiasSelectorY = 342;
 constexpr int kSwiss30 = 5;
 } // namespace
 
-Window WaitForPopup(TestDisplay& user)
-{
-  for (int tries = 0; tries < 300; ++tries)
-  {
-    const std::vector<Window> popups = user.MappedPopups();
-    // Shown, and holding the keyboard: keys typed from now on reach it.
-    if (!popups.empty() && !user.CanGrabKeyboard())
-      return popups.front();
-    std::this_thread::sleep_for(10ms);
-  }
-  return 0;
-}
-
 void ClickMenuItem(TestDisplay& user, Window popup, int index)
 {
   const PopupMenuLayout layout = PopupMenuLayout::AtScale(1.0);
@@ -86,7 +73,7 @@ TEST_F(ModuleEditorTest, AttachDrawRemoveAndAttachAgainWithTheSameValues)
   const std::vector<std::uint32_t> before = Shot();
 
   Remove();
-  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_TRUE(display->Children(parent).empty());
   EXPECT_EQ(runLoop->EventHandlerCount(), 0);
   EXPECT_EQ(runLoop->TimerCount(), 0);
 
@@ -98,11 +85,11 @@ TEST_F(ModuleEditorTest, AttachingTwiceLeavesOneWindowAndOneSetOfHandlers)
 {
   ASSERT_TRUE(Attach());
   ASSERT_TRUE(Attach());
-  EXPECT_EQ(Children(parent).size(), 1u);
+  EXPECT_EQ(display->Children(parent).size(), 1u);
   EXPECT_EQ(runLoop->EventHandlerCount(), 1);
   EXPECT_EQ(runLoop->TimerCount(), 1);
   Remove();
-  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_TRUE(display->Children(parent).empty());
   EXPECT_EQ(runLoop->EventHandlerCount(), 0);
   EXPECT_EQ(runLoop->TimerCount(), 0);
 }
@@ -115,7 +102,7 @@ TEST_F(ModuleEditorTest, WithoutAFrameOrARunLoopTheViewRefusesToAttach)
   EXPECT_EQ(view->attached(reinterpret_cast<void*>(static_cast<std::uintptr_t>(parent)), kPlatformType), kResultFalse);
   view->setFrame(nullptr);
   bareFrame->release();
-  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_TRUE(display->Children(parent).empty());
 }
 
 TEST_F(ModuleEditorTest, DraggingTheInputKnobAFullTargetHeightUpMovesAQuarterOfTheRange)
@@ -157,7 +144,7 @@ TEST_F(ModuleEditorTest, TheDeckMenuChoosesSwiss30AndTheMachinePictureFollows)
   bool popupShown = false;
   AsUser([&](TestDisplay& user) {
     user.Click(editorWindow, kDeckSelectorX, kDeckSelectorY);
-    const Window popup = WaitForPopup(user);
+    const Window popup = user.WaitForHeldPopup();
     popupShown = popup != 0;
     if (popupShown)
       ClickMenuItem(user, popup, kSwiss30);
@@ -180,7 +167,7 @@ TEST_F(ModuleEditorTest, TheKeyboardChoosesInAMenuAndEscapeDismissesIt)
   ASSERT_TRUE(Attach());
   AsUser([&](TestDisplay& user) {
     user.Click(editorWindow, kBiasSelectorX, kBiasSelectorY);
-    if (WaitForPopup(user) == 0)
+    if (user.WaitForHeldPopup() == 0)
       return;
     user.Key(XK_Down);
     user.Key(XK_Down);
@@ -190,7 +177,7 @@ TEST_F(ModuleEditorTest, TheKeyboardChoosesInAMenuAndEscapeDismissesIt)
 
   AsUser([&](TestDisplay& user) {
     user.Click(editorWindow, kBiasSelectorX + 6, kBiasSelectorY);
-    if (WaitForPopup(user) == 0)
+    if (user.WaitForHeldPopup() == 0)
       return;
     user.Key(XK_Up);
     user.Key(XK_Escape);
@@ -205,10 +192,10 @@ TEST_F(ModuleEditorTest, TypingInTheInputLevelEntryCommitsTheNumberOnEnter)
   ASSERT_TRUE(Attach());
   plug->Handler().ClearEdits();
   display->Click(editorWindow, kInputKnobX, kInputTextY);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).size() == 1; }));
   display->Type("12a");
   display->Key(XK_Return);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).empty(); }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).empty(); }));
   EXPECT_NEAR(InputLevelDb(Value(kInputLevel)), 12.0, 1e-9);
   EXPECT_EQ(plug->DisplayText(kInputLevel), u"12.0");
   // The press that opened the entry, then the entry's own change.
@@ -221,10 +208,10 @@ TEST_F(ModuleEditorTest, EscapeCancelsTheEntry)
 {
   ASSERT_TRUE(Attach());
   display->Click(editorWindow, kInputKnobX, kInputTextY);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).size() == 1; }));
   display->Type("5");
   display->Key(XK_Escape);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).empty(); }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).empty(); }));
   EXPECT_EQ(Value(kInputLevel), 0.5);
 }
 
@@ -232,20 +219,20 @@ TEST_F(ModuleEditorTest, ClosingWithAnEntryOpenLeavesNothingBehindAndTheNextEntr
 {
   ASSERT_TRUE(Attach());
   display->Click(editorWindow, kInputKnobX, kInputTextY);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).size() == 1; }));
   display->Type("7");
   Remove();
-  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_TRUE(display->Children(parent).empty());
   EXPECT_EQ(runLoop->EventHandlerCount(), 0);
   EXPECT_EQ(runLoop->TimerCount(), 0);
   EXPECT_EQ(Value(kInputLevel), 0.5);
 
   ASSERT_TRUE(Attach());
   display->Click(editorWindow, kInputKnobX + 10, kInputTextY);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).size() == 1; }));
   display->Type("-6");
   display->Key(XK_Return);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).empty(); }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).empty(); }));
   EXPECT_NEAR(InputLevelDb(Value(kInputLevel)), -6.0, 1e-9);
 }
 
@@ -255,7 +242,7 @@ TEST_F(ModuleEditorTest, AHostClosingItsWindowUnderAnOpenMenuLeavesNothingBehind
   bool popupShown = false;
   AsUser([&](TestDisplay& user) {
     user.Click(editorWindow, kDeckSelectorX, kDeckSelectorY);
-    popupShown = WaitForPopup(user) != 0;
+    popupShown = user.WaitForHeldPopup() != 0;
     XDestroyWindow(user.Get(), parent);
     user.Sync();
   });
@@ -276,13 +263,13 @@ TEST_F(ModuleEditorTest, AHostRemovingTheViewFromAParameterChangeNeverUnregister
       Remove();
   };
   display->Click(editorWindow, kInputKnobX, kInputTextY);
-  ASSERT_TRUE(Run(2s, [&] { return Children(editorWindow).size() == 1; }));
+  ASSERT_TRUE(Run(2s, [&] { return display->Children(editorWindow).size() == 1; }));
   display->Type("3");
   display->Key(XK_Return);
   ASSERT_TRUE(Run(2s, [&] { return !attached; }));
   Run(100ms);
   EXPECT_EQ(runLoop->TimersUnregisteredInOwnCallback(), 0);
-  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_TRUE(display->Children(parent).empty());
   EXPECT_EQ(runLoop->EventHandlerCount(), 0);
 
   plug->Handler().onEdit = nullptr;
@@ -299,7 +286,7 @@ TEST_F(ModuleEditorTest, DestroyingThePlugInWithTheEditorOpenLeavesNothingBehind
   view->release();
   view = nullptr;
   plug.reset();
-  EXPECT_TRUE(Children(parent).empty());
+  EXPECT_TRUE(display->Children(parent).empty());
   EXPECT_EQ(runLoop->EventHandlerCount(), 0);
   EXPECT_EQ(runLoop->TimerCount(), 0);
 }

@@ -9,18 +9,6 @@
 
 namespace
 {
-Window WaitForHeldPopup(TestDisplay& user)
-{
-  for (int tries = 0; tries < 300; ++tries)
-  {
-    const std::vector<Window> popups = user.MappedPopups();
-    if (!popups.empty() && !user.CanGrabKeyboard())
-      return popups.front();
-    std::this_thread::sleep_for(10ms);
-  }
-  return 0;
-}
-
 // The user's part, on a thread of its own with its own connection.
 std::thread AsUser(std::function<void(TestDisplay&)> script)
 {
@@ -38,7 +26,7 @@ TEST_F(LinuxEditorTest, AMenuReturnsTheChosenItemOrNoneWhenDismissed)
   menu.items = {{"one", 0}, {"two", 0}, {"three", PopupItemChecked}};
 
   std::thread user = AsUser([](TestDisplay& me) {
-    const Window popup = WaitForHeldPopup(me);
+    const Window popup = me.WaitForHeldPopup();
     const PopupMenuLayout layout = PopupMenuLayout::AtScale(1.0);
     me.MoveTo(popup, 20, layout.ItemTop(1) + 4);
     me.Click(popup, 20, layout.ItemTop(1) + layout.itemHeight / 2);
@@ -55,7 +43,7 @@ TEST_F(LinuxEditorTest, AMenuReturnsTheChosenItemOrNoneWhenDismissed)
     PopupMenuRecord again;
     again.items = {{"one", 0}, {"two", 0}};
     user = AsUser([dismiss](TestDisplay& me) {
-      WaitForHeldPopup(me);
+      me.WaitForHeldPopup();
       dismiss(me);
     });
     EXPECT_EQ(graphics->ShowPopupMenu(again, {100, 100, 150, 118}), nullptr);
@@ -75,7 +63,7 @@ TEST_F(LinuxEditorTest, AMenuOpensBelowItsRectangleAtLeastAsWide)
   menu.items = {{"+0 dB", PopupItemChecked}, {"+3 dB", 0}, {"+6 dB", 0}};
   XWindowAttributes shown{};
   std::thread user = AsUser([&shown](TestDisplay& me) {
-    const Window popup = WaitForHeldPopup(me);
+    const Window popup = me.WaitForHeldPopup();
     XGetWindowAttributes(me.Get(), popup, &shown);
     me.Key(XK_Escape);
   });
@@ -98,7 +86,7 @@ TEST_F(LinuxEditorTest, ClosingTheEditorWhileItsMenuIsOpenEndsTheMenuAndLeavesNo
   std::atomic<bool> popupSeen{false};
   std::thread user = AsUser([&](TestDisplay& me) {
     me.Click(window, 662, 207);
-    popupSeen = WaitForHeldPopup(me) != 0;
+    popupSeen = me.WaitForHeldPopup() != 0;
   });
   Pump(3s, [&] { return popupSeen.load() && !graphics->IsWindowOpen(); });
   user.join();

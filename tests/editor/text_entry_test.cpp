@@ -94,14 +94,9 @@ TEST_F(LinuxEditorTest, AnEntryThatTookTheFocusBackPausesTheEditorAndAPressCance
   Tick();
   display->Type("9");
   Tick();
-  Window root = 0;
-  Window parentWindow = 0;
-  Window* children = nullptr;
-  unsigned int count = 0;
-  ASSERT_TRUE(XQueryTree(display->Get(), window, &root, &parentWindow, &children, &count));
-  ASSERT_EQ(count, 1u);
+  const std::vector<Window> children = display->Children(window);
+  ASSERT_EQ(children.size(), 1u);
   const Window field = children[0];
-  XFree(children);
 
   // Away and back before the next tick.
   XSetInputFocus(display->Get(), parent, RevertToParent, CurrentTime);
