@@ -176,12 +176,15 @@ void IControl::MoveTo(int x, int y)
 
 void IControl::PromptForValue()
 {
-  if (mParamIdx < 0 || mPromptDisabled || mGraphics == nullptr)
-    return;
+  if (const IPlugParam* param = mPlug.GetParam(mParamIdx))
+    PromptForValueOver(param->DisplayTextCount() > 0 ? mDrawRect : SameCentreRect(mDrawRect));
+}
+
+void IControl::PromptForValueOver(const IRectI& rect)
+{
   IPlugParam* param = mPlug.GetParam(mParamIdx);
-  if (param == nullptr)
+  if (param == nullptr || mPromptDisabled || mGraphics == nullptr)
     return;
-  const IRectI rect = param->DisplayTextCount() > 0 ? mDrawRect : SameCentreRect(mDrawRect);
   mGraphics->PromptParamInput(this, param, &rect);
   mChangedAgain = true;
 }

@@ -59,7 +59,8 @@ public:
   virtual void TakeAuxPlugValue(int binding, double normalized);
   virtual void MoveTo(int x, int y);
 
-  // Offers the user a menu of the parameter's texts or a text field.
+  // Offers the user a menu of the parameter's texts or a text field: over
+  // the draw rectangle for a parameter with texts, else over its centre.
   void PromptForValue();
 
   // Binds one more parameter to the control, besides its own; returns the
@@ -88,6 +89,8 @@ public:
 protected:
   // Adds to the value; used by the gesture rules of derived controls.
   void NudgeValue(double delta);
+  // PromptForValue over `rect`.
+  void PromptForValueOver(const IRectI& rect);
 
   int mEntryLengthLimit = kEntryLengthLimit;
   ITextStyle mTextStyle;

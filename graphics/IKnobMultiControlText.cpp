@@ -61,16 +61,9 @@ void IKnobMultiControlText::MoveTo(int x, int y)
 void IKnobMultiControlText::PressAt(int x, int y, const IMouseState& state)
 {
   if (mTextRect.Contains(x, y))
-  {
-    IPlugParam* param = mPlug.GetParam(mParamIdx);
-    if (mPromptDisabled || param == nullptr || mGraphics == nullptr)
-      return;
-    const IRectI rect = SameCentreRect(mTextRect);
-    mGraphics->PromptParamInput(this, param, &rect);
-    mChangedAgain = true;
-    return;
-  }
-  DragTo(x, y, 0, 0, state);
+    PromptForValueOver(SameCentreRect(mTextRect));
+  else
+    DragTo(x, y, 0, 0, state);
 }
 
 bool IKnobMultiControlText::Render(IGraphics& graphics)
