@@ -55,16 +55,17 @@ const char* IGraphics::GetDrawingApiName() { return ""; }
 
 int IGraphics::AddControl(std::unique_ptr<IControl> control)
 {
+  const int index = NControls();
+  control->AttachTo(*this, index);
   mControls.push_back(std::move(control));
-  for (int i = 0; i < NControls(); ++i)
-    mControls[static_cast<std::size_t>(i)]->AttachTo(*this, i);
-  return NControls() - 1;
+  return index;
 }
 
 void IGraphics::AddBackground(int resourceId, const char* path)
 {
   const IFrameBitmap& bitmap = LoadFrameBitmap(resourceId, path, 1, false);
   mControls.insert(mControls.begin(), std::make_unique<IBitmapControl>(mPlug, 0, 0, bitmap, BlendCopy));
+  // Every control moved up one place.
   for (int i = 0; i < NControls(); ++i)
     mControls[static_cast<std::size_t>(i)]->AttachTo(*this, i);
 }

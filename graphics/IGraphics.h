@@ -166,6 +166,8 @@ private:
   int ToEditorPixels(int windowPixels);
   // The topmost visible, enabled control under (x, y), or -1.
   int HitTestControls(int x, int y) const;
+  // The control holding the pointer capture, else the one under (x, y).
+  int PointerTarget(int x, int y) const;
   bool HasParam(const IControl& control) const;
 
   IColorRGBA mLastChosenColour = kColorBlack;

@@ -30,6 +30,11 @@ int IGraphics::HitTestControls(int x, int y) const
   return -1;
 }
 
+int IGraphics::PointerTarget(int x, int y) const
+{
+  return mCaptureIndex >= 0 ? mCaptureIndex : HitTestControls(x, y);
+}
+
 bool IGraphics::HasParam(const IControl& control) const { return mPlug.GetParam(control.ParamIdx()) != nullptr; }
 
 void IGraphics::ForgetPointerCapture()
@@ -67,7 +72,7 @@ void IGraphics::PointerUp(int x, int y, const IMouseState& state)
 {
   const int ex = ToEditorPixels(x);
   const int ey = ToEditorPixels(y);
-  IControl* target = mCaptureIndex >= 0 ? GetControl(mCaptureIndex) : GetControl(HitTestControls(ex, ey));
+  IControl* target = GetControl(PointerTarget(ex, ey));
   ForgetPointerCapture();
   if (target == nullptr)
     return;
@@ -105,8 +110,7 @@ void IGraphics::PointerWheel(int x, int y, const IMouseState& state, int wheelDe
 {
   const int ex = ToEditorPixels(x);
   const int ey = ToEditorPixels(y);
-  IControl* target = mCaptureIndex >= 0 ? GetControl(mCaptureIndex) : GetControl(HitTestControls(ex, ey));
-  if (target != nullptr)
+  if (IControl* target = GetControl(PointerTarget(ex, ey)))
     target->WheelAt(ex, ey, state, wheelDelta / kWheelUnitsPerNotch);
 }
 
@@ -114,7 +118,7 @@ bool IGraphics::KeyDown(int x, int y, int key)
 {
   const int ex = ToEditorPixels(x);
   const int ey = ToEditorPixels(y);
-  const int target = mCaptureIndex >= 0 ? mCaptureIndex : HitTestControls(ex, ey);
+  const int target = PointerTarget(ex, ey);
   // The background never takes keys.
   if (target <= 0)
     return false;
