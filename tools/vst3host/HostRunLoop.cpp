@@ -12,12 +12,6 @@ bool Holds(const std::vector<Entry>& entries, Handler* handler)
 {
   return std::any_of(entries.begin(), entries.end(), [handler](const Entry& entry) { return entry.handler == handler; });
 }
-
-template <class Interface>
-bool Answers(const TUID interfaceId)
-{
-  return FUnknownPrivate::iidEqual(interfaceId, Interface::iid) || FUnknownPrivate::iidEqual(interfaceId, FUnknown::iid);
-}
 }
 
 HostRunLoop::~HostRunLoop()
@@ -26,26 +20,6 @@ HostRunLoop::~HostRunLoop()
     watch.handler->release();
   for (const Timer& timer : mTimers)
     timer.handler->release();
-}
-
-tresult PLUGIN_API HostRunLoop::queryInterface(const TUID interfaceId, void** object)
-{
-  if (Answers<Linux::IRunLoop>(interfaceId))
-  {
-    addRef();
-    *object = static_cast<Linux::IRunLoop*>(this);
-    return kResultOk;
-  }
-  *object = nullptr;
-  return kNoInterface;
-}
-
-uint32 PLUGIN_API HostRunLoop::release()
-{
-  const uint32 remaining = --mReferences;
-  if (remaining == 0)
-    delete this;
-  return remaining;
 }
 
 tresult PLUGIN_API HostRunLoop::registerEventHandler(Linux::IEventHandler* handler, Linux::FileDescriptor fd)
@@ -163,28 +137,13 @@ EditorFrame::~EditorFrame()
 
 tresult PLUGIN_API EditorFrame::queryInterface(const TUID interfaceId, void** object)
 {
-  if (Answers<IPlugFrame>(interfaceId))
-  {
-    addRef();
-    *object = static_cast<IPlugFrame*>(this);
-    return kResultOk;
-  }
   if (mRunLoop && FUnknownPrivate::iidEqual(interfaceId, Linux::IRunLoop::iid))
   {
     mRunLoop->addRef();
     *object = static_cast<Linux::IRunLoop*>(mRunLoop);
     return kResultOk;
   }
-  *object = nullptr;
-  return kNoInterface;
-}
-
-uint32 PLUGIN_API EditorFrame::release()
-{
-  const uint32 remaining = --mReferences;
-  if (remaining == 0)
-    delete this;
-  return remaining;
+  return HostObject::queryInterface(interfaceId, object);
 }
 
 tresult PLUGIN_API EditorFrame::resizeView(IPlugView* view, ViewRect* newSize)

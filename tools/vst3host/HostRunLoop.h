@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HostObjects.h"
+
 #include "pluginterfaces/gui/iplugview.h"
 
 #include <chrono>
@@ -14,15 +16,10 @@ using namespace Steinberg;
 // descriptor watches and timers, run from a poll loop on the thread that
 // calls Run. Like a careful host it tolerates a timer unregistered from
 // inside its own callback, but counts it: some hosts crash on that.
-class HostRunLoop : public Linux::IRunLoop
+class HostRunLoop : public HostObject<Linux::IRunLoop>
 {
 public:
-  HostRunLoop() = default;
-  virtual ~HostRunLoop();
-
-  tresult PLUGIN_API queryInterface(const TUID interfaceId, void** object) override;
-  uint32 PLUGIN_API addRef() override { return ++mReferences; }
-  uint32 PLUGIN_API release() override;
+  ~HostRunLoop() override;
 
   tresult PLUGIN_API registerEventHandler(Linux::IEventHandler* handler, Linux::FileDescriptor fd) override;
   tresult PLUGIN_API unregisterEventHandler(Linux::IEventHandler* handler) override;
@@ -59,7 +56,6 @@ private:
   void RunDueTimers();
   void RunReadyWatches(int timeoutMs);
 
-  uint32 mReferences = 1;
   std::vector<Watch> mWatches;
   std::vector<Timer> mTimers;
   Linux::ITimerHandler* mTimerRunning = nullptr;
@@ -69,23 +65,21 @@ private:
 
 // The host's frame around an editor view: hands out the run loop and
 // resizes the view as asked, counting the requests.
-class EditorFrame : public IPlugFrame
+class EditorFrame : public HostObject<IPlugFrame>
 {
 public:
   // `runLoop` may be none: a host without one.
   explicit EditorFrame(HostRunLoop* runLoop);
-  virtual ~EditorFrame();
+  ~EditorFrame() override;
 
+  // Also answers for the run loop, where there is one.
   tresult PLUGIN_API queryInterface(const TUID interfaceId, void** object) override;
-  uint32 PLUGIN_API addRef() override { return ++mReferences; }
-  uint32 PLUGIN_API release() override;
   tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) override;
 
   int ResizeRequests() const { return mResizeRequests; }
   const ViewRect& LastRequestedSize() const { return mLastSize; }
 
 private:
-  uint32 mReferences = 1;
   HostRunLoop* mRunLoop;
   int mResizeRequests = 0;
   ViewRect mLastSize;
