@@ -1,3 +1,4 @@
+#include "ChainBenchmark.h"
 #include "tape/AutoGain.h"
 #include "tape/TapeEngine.h"
 
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr int kRate = 48000;
-constexpr int kBlockSize = 512;
+using ChainBenchmark::kBlockSize;
+using ChainBenchmark::kRate;
 
 // One stereo instance with every stage working: "American 15 IPS" (all three
 // shelves active), bias +6 dB, hiss on, the automatic gain measuring each
@@ -34,8 +35,8 @@ void BM_TapeChainStereo(benchmark::State& state)
   std::vector<double> sourceRight(kBlockSize);
   for (int i = 0; i < kBlockSize; ++i)
   {
-    sourceLeft[i] = 0.3 * std::sin(0.05 * i) + 0.1 * std::sin(0.71 * i);
-    sourceRight[i] = 0.3 * std::cos(0.03 * i) + 0.1 * std::sin(1.3 * i);
+    sourceLeft[i] = ChainBenchmark::MusicSample(0, i);
+    sourceRight[i] = ChainBenchmark::MusicSample(1, i);
   }
   std::vector<double> left(kBlockSize);
   std::vector<double> right(kBlockSize);
@@ -53,13 +54,7 @@ void BM_TapeChainStereo(benchmark::State& state)
     benchmark::DoNotOptimize(right.data());
     benchmark::ClobberMemory();
   }
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-
-  // Stereo sample frames per second, and the share of one core that a stream
-  // at 48 kHz takes: the time per frame times 48000 frames a second.
-  const double frames = static_cast<double>(state.iterations()) * kBlockSize;
-  state.SetItemsProcessed(state.iterations() * kBlockSize);
-  state.counters["core_percent_at_48k"] = 100 * kRate * elapsed.count() / frames;
+  ChainBenchmark::ReportCoreShare(state, start);
 }
 BENCHMARK(BM_TapeChainStereo);
 

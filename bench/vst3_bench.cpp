@@ -1,17 +1,17 @@
+#include "ChainBenchmark.h"
 #include "tools/vst3host/PluginInstance.h"
 #include "tools/vst3host/Vst3Module.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cmath>
 #include <memory>
 #include <vector>
 
 namespace
 {
-constexpr int kRate = 48000;
-constexpr int kBlockSize = 512;
+using ChainBenchmark::kBlockSize;
+using ChainBenchmark::kRate;
 
 // The same work as the tape chain benchmark, reached as a host reaches it:
 // process() on the loaded bundle with 32-bit stereo buffers. "American 15
@@ -36,8 +36,8 @@ void BM_Vst3ProcessStereo(benchmark::State& state)
   std::vector<float> left(kBlockSize), right(kBlockSize), outLeft(kBlockSize), outRight(kBlockSize);
   for (int i = 0; i < kBlockSize; ++i)
   {
-    left[i] = static_cast<float>(0.3 * std::sin(0.05 * i) + 0.1 * std::sin(0.71 * i));
-    right[i] = static_cast<float>(0.3 * std::cos(0.03 * i) + 0.1 * std::sin(1.3 * i));
+    left[i] = static_cast<float>(ChainBenchmark::MusicSample(0, i));
+    right[i] = static_cast<float>(ChainBenchmark::MusicSample(1, i));
   }
   float* inputs[2] = {left.data(), right.data()};
   float* outputs[2] = {outLeft.data(), outRight.data()};
@@ -49,10 +49,7 @@ void BM_Vst3ProcessStereo(benchmark::State& state)
     benchmark::DoNotOptimize(outLeft.data());
     benchmark::ClobberMemory();
   }
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  const double frames = static_cast<double>(state.iterations()) * kBlockSize;
-  state.SetItemsProcessed(state.iterations() * kBlockSize);
-  state.counters["core_percent_at_48k"] = 100 * kRate * elapsed.count() / frames;
+  ChainBenchmark::ReportCoreShare(state, start);
 }
 BENCHMARK(BM_Vst3ProcessStereo);
 }
