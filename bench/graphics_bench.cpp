@@ -1,30 +1,15 @@
-#include "raster/ycairo_canvas.h"
-#include "tape/TapeEditor.h"
-#include "tests/graphics/RecordingPlug.h"
-#include "tests/graphics/TestGraphics.h"
+#include "tests/graphics/TapeEditorFixture.h"
 
 #include <benchmark/benchmark.h>
 
 namespace
 {
-// The tape editor as the plug-in builds it, drawn once and settled, with a
-// graphics core that presents nowhere.
-struct HeadlessTapeEditor
+// The tape editor drawn once and settled.
+struct HeadlessTapeEditor : TapeEditorFixture
 {
-  RecordingPlug plug;
-  TestGraphics* graphics = nullptr;
-  TapeMeterControls meters;
-
   HeadlessTapeEditor()
   {
-    auto owned = std::make_unique<TestGraphics>(plug, 760, 450);
-    graphics = owned.get();
-    plug.SetCanvas(std::make_unique<ycairo_canvas>());
-    meters = BuildTapeEditor(*graphics, plug);
-    plug.BindGraphics(owned.release());
-    graphics->DrawAll();
-    for (IRectI region; graphics->CollectDirtyRegion(region); region = {})
-      graphics->DrawRegion(region);
+    ShowSettled();
     graphics->presented.clear();
   }
 };

@@ -1,12 +1,8 @@
 #include "EditorFixture.h"
+#include "ReferenceCairoFace.h"
 #include "tests/raster/BitmapFixture.h"
 #include "graphics/ICairoDropdown.h"
-#include "raster/ModuleResource.h"
 #include "raster/ycairo_canvas.h"
-
-#include <cairo-ft.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
 
 #include <gtest/gtest.h>
 
@@ -24,32 +20,10 @@ struct DropdownEditor : EditorFixture
   DropdownEditor() : EditorFixture(760, 450) { plug.SetCanvas(std::make_unique<ycairo_canvas>()); }
 };
 
-struct FreeTypeFace
-{
-  FT_Library library = nullptr;
-  FT_Face face = nullptr;
-};
-
-void ReleaseFace(void* data)
-{
-  auto* owned = static_cast<FreeTypeFace*>(data);
-  FT_Done_Face(owned->face);
-  FT_Done_FreeType(owned->library);
-  delete owned;
-}
-
-const cairo_user_data_key_t kFaceKey{};
-
-// cairo's extents for `text` at `size` in a face of its own over the same
-// font bytes; cairo frees the face when it no longer needs it.
+// cairo's extents for `text` at `size` in the reference face.
 cairo_text_extents_t ReferenceExtents(const char* text, double size)
 {
-  const ModuleResource font = FindModuleResource(107, kResourceTypeRawData);
-  auto* owned = new FreeTypeFace;
-  FT_Init_FreeType(&owned->library);
-  FT_New_Memory_Face(owned->library, font.data, font.size, 0, &owned->face);
-  cairo_font_face_t* cairoFace = cairo_ft_font_face_create_for_ft_face(owned->face, 0);
-  cairo_font_face_set_user_data(cairoFace, &kFaceKey, owned, ReleaseFace);
+  cairo_font_face_t* cairoFace = CreateReferenceCairoFace();
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 10, 10);
   cairo_t* context = cairo_create(surface);
   cairo_set_font_face(context, cairoFace);

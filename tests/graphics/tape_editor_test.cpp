@@ -1,19 +1,13 @@
-#include "RecordingPlug.h"
+#include "ReferenceCairoFace.h"
+#include "TapeEditorFixture.h"
 #include "tests/raster/BitmapFixture.h"
-#include "TestGraphics.h"
 #include "graphics/IBitmapControl.h"
 #include "graphics/ICairoDropdown.h"
 #include "graphics/IKnobMultiControlText.h"
 #include "graphics/ISwitchControl.h"
 #include "raster/LICE_DecodePng.h"
 #include "raster/ModuleResource.h"
-#include "raster/ycairo_canvas.h"
-#include "tape/TapeEditor.h"
 #include "tests/raster/FreeTypeReference.h"
-
-#include <cairo-ft.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
 
 #include <gtest/gtest.h>
 
@@ -24,41 +18,6 @@
 namespace
 {
 constexpr IMouseState kLeft{true, false, false, false, false};
-
-// The tape editor as the plug-in builds it: canvas first, then the layout,
-// then binding. A deck change moves the machine picture, as the tape
-// plug-in's change handling does.
-struct TapeEditor
-{
-  RecordingPlug plug;
-  TestGraphics* graphics = nullptr;
-  TapeMeterControls meters;
-
-  TapeEditor()
-  {
-    auto owned = std::make_unique<TestGraphics>(plug, 760, 450);
-    graphics = owned.get();
-    plug.SetCanvas(std::make_unique<ycairo_canvas>());
-    meters = BuildTapeEditor(*graphics, plug);
-    plug.BindGraphics(owned.release());
-    plug.onChange = [this](int paramIdx, ParamChangeSource) {
-      if (paramIdx == ParamDeckType)
-        graphics->GetControl(meters.machine)
-          ->TakePlugValue(static_cast<int>(plug.GetParam(ParamDeckType)->Value()) / 2 / 3.0);
-    };
-  }
-
-  LICE_IBitmap& Surface() { return *graphics->DrawingSurface(); }
-
-  // The editor's first full pass, then the timer ticks until nothing is left
-  // to draw.
-  void ShowSettled()
-  {
-    graphics->DrawAll();
-    for (IRectI region; graphics->CollectDirtyRegion(region); region = {})
-      graphics->DrawRegion(region);
-  }
-};
 
 std::unique_ptr<LICE_MemBitmap> Picture(int id)
 {
@@ -110,33 +69,12 @@ private:
   std::unique_ptr<LICE_MemBitmap> picture_;
 };
 
-struct FreeTypeFace
-{
-  FT_Library library = nullptr;
-  FT_Face face = nullptr;
-};
-
-void ReleaseFace(void* data)
-{
-  auto* owned = static_cast<FreeTypeFace*>(data);
-  FT_Done_Face(owned->face);
-  FT_Done_FreeType(owned->library);
-  delete owned;
-}
-
-const cairo_user_data_key_t kFaceKey{};
-
 // The background with `text` printed into `rect` straight through cairo,
 // centred as a selector centres it.
 std::unique_ptr<LICE_MemBitmap> SelectorReference(const IRectI& rect, const char* text)
 {
   std::unique_ptr<LICE_MemBitmap> reference = Picture(101);
-  const ModuleResource font = FindModuleResource(107, kResourceTypeRawData);
-  auto* owned = new FreeTypeFace;
-  FT_Init_FreeType(&owned->library);
-  FT_New_Memory_Face(owned->library, font.data, font.size, 0, &owned->face);
-  cairo_font_face_t* face = cairo_ft_font_face_create_for_ft_face(owned->face, 0);
-  cairo_font_face_set_user_data(face, &kFaceKey, owned, ReleaseFace);
+  cairo_font_face_t* face = CreateReferenceCairoFace();
 
   cairo_surface_t* surface =
     cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(reference->PixelData()), CAIRO_FORMAT_RGB24,
@@ -217,7 +155,7 @@ TEST(TapeEditorLayout, ControlsInDrawingOrder)
     {Picture, {299, 106, 315, 122}, -1},
     {Picture, kMachine, -1},
   };
-  TapeEditor editor;
+  TapeEditorFixture editor;
   ASSERT_EQ(editor.graphics->NControls(), 17);
   for (int i = 0; i < 17; ++i)
   {
@@ -267,7 +205,7 @@ TEST(TapeEditorLayout, ControlsInDrawingOrder)
 
 TEST(TapeEditorPicture, DefaultStateAsItIsShown)
 {
-  TapeEditor editor;
+  TapeEditorFixture editor;
   editor.graphics->DrawAll();
   LICE_IBitmap& surface = editor.Surface();
 
@@ -317,7 +255,7 @@ TEST(TapeEditorPicture, DefaultStateAsItIsShown)
 
 TEST(TapeEditorPicture, KnobValueTextSitsCentredInItsStrip)
 {
-  TapeEditor editor;
+  TapeEditorFixture editor;
   editor.graphics->DrawAll();
   auto& knob = dynamic_cast<IKnobMultiControlText&>(*editor.graphics->GetControl(1));
   EXPECT_EQ(knob.ValueText(), "0.0 dB");
@@ -377,7 +315,7 @@ TEST(TapeEditorPicture, KnobValueTextSitsCentredInItsStrip)
 
 TEST(TapeEditorPicture, ChoosingSwissThirtyShowsTheThirdMachine)
 {
-  TapeEditor editor;
+  TapeEditorFixture editor;
   editor.ShowSettled();
   editor.graphics->menuChoices = {5};
   editor.graphics->PointerDown(660, 207, kLeft);
@@ -399,7 +337,7 @@ TEST(TapeEditorPicture, ChoosingSwissThirtyShowsTheThirdMachine)
 
 TEST(TapeEditorPicture, MetersMoveWhenTheAudioThreadPushesValues)
 {
-  TapeEditor editor;
+  TapeEditorFixture editor;
   editor.ShowSettled();
   IRectI region;
 
@@ -424,9 +362,9 @@ TEST(TapeEditorPicture, MetersMoveWhenTheAudioThreadPushesValues)
 
 TEST(TapeEditorPicture, ASecondEditorDecodesNothingAndSharesFonts)
 {
-  TapeEditor first;
+  TapeEditorFixture first;
   first.graphics->DrawAll();
-  TapeEditor second;
+  TapeEditorFixture second;
   second.graphics->DrawAll();
   EXPECT_TRUE(second.graphics->pngLoads.empty());
   auto& firstKnob = dynamic_cast<IKnobMultiControlText&>(*first.graphics->GetControl(1));
