@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numbers>
@@ -59,6 +60,41 @@ inline double Rms(const std::vector<double>& samples, int begin, int end)
   for (int i = begin; i < end; ++i)
     sum += samples[i] * samples[i];
   return std::sqrt(sum / (end - begin));
+}
+
+// A second of a loud burst that must die away: a sine on each channel, at a
+// share of the rate, for the first quarter, then silence.
+inline StereoBuffer BurstThenSilence(double sampleRate, double leftAmplitude, double leftShareOfRate,
+                                     double rightAmplitude, double rightShareOfRate)
+{
+  const int second = static_cast<int>(sampleRate);
+  StereoBuffer buffer(second);
+  AddSine(buffer.left, leftAmplitude, leftShareOfRate * sampleRate, sampleRate);
+  AddSine(buffer.right, rightAmplitude, rightShareOfRate * sampleRate, sampleRate);
+  std::fill(buffer.left.begin() + second / 4, buffer.left.end(), 0.0);
+  std::fill(buffer.right.begin() + second / 4, buffer.right.end(), 0.0);
+  return buffer;
+}
+
+// What a processed burst left: whether every sample is finite, and the
+// loudest sample of the last tenth.
+struct BurstAftermath
+{
+  bool allFinite = true;
+  double tailPeak = 0;
+};
+
+inline BurstAftermath AftermathOf(const StereoBuffer& buffer)
+{
+  const int length = buffer.Length();
+  BurstAftermath after;
+  for (int i = 0; i < length; ++i)
+  {
+    after.allFinite = after.allFinite && std::isfinite(buffer.left[i]) && std::isfinite(buffer.right[i]);
+    if (i >= length - length / 10)
+      after.tailPeak = std::max({after.tailPeak, std::fabs(buffer.left[i]), std::fabs(buffer.right[i])});
+  }
+  return after;
 }
 
 // The hiss's random source has one state per thread, starting afresh on a

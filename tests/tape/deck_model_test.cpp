@@ -163,28 +163,16 @@ TEST(DeckModel, EveryDeckIsStableAtEveryRate)
     for (int d = 0; d < kDeckCount; ++d)
     {
       SCOPED_TRACE(std::string(DeckNames[d]) + " at " + std::to_string(static_cast<int>(sampleRate)));
-      const int second = static_cast<int>(sampleRate);
-      StereoBuffer buffer(second);
-      TapeTest::AddSine(buffer.left, 0.5, 0.2 * sampleRate, sampleRate);
-      TapeTest::AddSine(buffer.right, 0.5, 0.45 * sampleRate, sampleRate);
-      std::fill(buffer.left.begin() + second / 4, buffer.left.end(), 0.0);
-      std::fill(buffer.right.begin() + second / 4, buffer.right.end(), 0.0);
+      StereoBuffer buffer = TapeTest::BurstThenSilence(sampleRate, 0.5, 0.2, 0.5, 0.45);
 
       DeckModel deck;
       deck.SetSampleRate(sampleRate);
       deck.SelectDeck(d);
-      deck.RunDeckChain(buffer.Channels(), second);
+      deck.RunDeckChain(buffer.Channels(), buffer.Length());
 
-      bool allFinite = true;
-      double tail = 0;
-      for (int i = 0; i < second; ++i)
-      {
-        allFinite = allFinite && std::isfinite(buffer.left[i]) && std::isfinite(buffer.right[i]);
-        if (i >= second - second / 10)
-          tail = std::max({tail, std::fabs(buffer.left[i]), std::fabs(buffer.right[i])});
-      }
-      EXPECT_TRUE(allFinite);
-      EXPECT_LT(tail, 1e-6);
+      const TapeTest::BurstAftermath after = TapeTest::AftermathOf(buffer);
+      EXPECT_TRUE(after.allFinite);
+      EXPECT_LT(after.tailPeak, 1e-6);
     }
   }
 }

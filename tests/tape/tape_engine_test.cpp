@@ -178,26 +178,14 @@ TEST(TapeEngine, StableAndFiniteAtEveryRate)
     for (int d = 0; d < 8; ++d)
     {
       SCOPED_TRACE(std::to_string(static_cast<int>(sampleRate)) + " Hz, deck " + std::to_string(d));
-      const int second = static_cast<int>(sampleRate);
-      StereoBuffer buffer(second);
-      TapeTest::AddSine(buffer.left, 2, 0.3 * sampleRate, sampleRate);
-      TapeTest::AddSine(buffer.right, 0.7, 0.05 * sampleRate, sampleRate);
-      std::fill(buffer.left.begin() + second / 4, buffer.left.end(), 0.0);
-      std::fill(buffer.right.begin() + second / 4, buffer.right.end(), 0.0);
+      StereoBuffer buffer = TapeTest::BurstThenSilence(sampleRate, 2, 0.3, 0.7, 0.05);
 
       TapeEngine engine = QuietEngine(sampleRate, d, 6);
-      engine.RunTapeChain(buffer.Channels(), second);
+      engine.RunTapeChain(buffer.Channels(), buffer.Length());
 
-      bool allFinite = true;
-      double tail = 0;
-      for (int i = 0; i < second; ++i)
-      {
-        allFinite = allFinite && std::isfinite(buffer.left[i]) && std::isfinite(buffer.right[i]);
-        if (i >= second - second / 10)
-          tail = std::max({tail, std::fabs(buffer.left[i]), std::fabs(buffer.right[i])});
-      }
-      EXPECT_TRUE(allFinite);
-      EXPECT_LT(tail, 1e-6);
+      const TapeTest::BurstAftermath after = TapeTest::AftermathOf(buffer);
+      EXPECT_TRUE(after.allFinite);
+      EXPECT_LT(after.tailPeak, 1e-6);
     }
   }
 }
