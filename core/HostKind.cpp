@@ -1,5 +1,7 @@
 #include "HostKind.h"
 
+#include "BoundedText.h"
+
 #include <string>
 
 namespace
@@ -26,9 +28,7 @@ constexpr std::string::size_type kNameBufferLength = 255;
 
 int LookUpHostKind(const char* hostName)
 {
-  std::string name = hostName ? hostName : "";
-  if (name.size() > kNameBufferLength)
-    name.resize(kNameBufferLength);
+  std::string name = BoundedText(hostName, kNameBufferLength);
   for (char& c : name)
     if (c >= 'A' && c <= 'Z')
       c = static_cast<char>(c - 'A' + 'a');

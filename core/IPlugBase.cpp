@@ -1,5 +1,6 @@
 #include "IPlugBase.h"
 
+#include "BoundedText.h"
 #include "HostKind.h"
 #include "Trace.h"
 
@@ -10,14 +11,6 @@
 
 namespace
 {
-std::string NameText(const char* text)
-{
-  std::string s = text ? text : "";
-  if (s.size() > IPlugBase::kNameLength - 1)
-    s.resize(IPlugBase::kNameLength - 1);
-  return s;
-}
-
 void CopySamples(double* to, const double* from, int nFrames)
 {
   if (to != from)
@@ -64,9 +57,9 @@ IPlugBase::IPlugBase(int nParams, const char* channelIOStr, int nPresets, const 
                      const char* productName, const char* mfrName, int vendorVersion, int uniqueID,
                      int mfrID, int latency, bool plugDoesMidi, bool isInstrument, int apiKind)
   : mIOConfigs(ParseChannelIO(channelIOStr)),
-    mEffectName(NameText(effectName)),
-    mProductName(NameText(productName)),
-    mMfrName(NameText(mfrName)),
+    mEffectName(BoundedText(effectName, kNameLength - 1)),
+    mProductName(BoundedText(productName, kNameLength - 1)),
+    mMfrName(BoundedText(mfrName, kNameLength - 1)),
     mUniqueID(uniqueID),
     mMfrID(mfrID),
     mVersion(vendorVersion),

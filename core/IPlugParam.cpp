@@ -1,5 +1,7 @@
 #include "IPlugParam.h"
 
+#include "BoundedText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -9,10 +11,7 @@ namespace
 {
 std::string FieldText(const char* text)
 {
-  std::string s = text ? text : "";
-  if (s.size() > IPlugParam::kTextLength - 1)
-    s.resize(IPlugParam::kTextLength - 1);
-  return s;
+  return BoundedText(text, IPlugParam::kTextLength - 1);
 }
 
 // Conversion to int that is defined for every double (NaN and huge values included).
