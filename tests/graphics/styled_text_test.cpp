@@ -34,27 +34,10 @@ ITextStyle Style(int alignment, const IColorRGBA& colour = kColorBlack)
   return style;
 }
 
-struct InkBox
+// Pixels other than white.
+InkBox FindInkOnWhite(LICE_IBitmap& bitmap)
 {
-  int left = 1 << 20;
-  int top = 1 << 20;
-  int right = -1;
-  int bottom = -1;
-};
-
-InkBox FindInk(LICE_IBitmap& bitmap)
-{
-  InkBox box;
-  for (int y = 0; y < bitmap.Height(); ++y)
-    for (int x = 0; x < bitmap.Width(); ++x)
-      if (PixelAt(bitmap, x, y) != kWhite)
-      {
-        box.left = std::min(box.left, x);
-        box.top = std::min(box.top, y);
-        box.right = std::max(box.right, x + 1);
-        box.bottom = std::max(box.bottom, y + 1);
-      }
-  return box;
+  return FindInk(bitmap, [](LICE_pixel pixel) { return pixel != kWhite; });
 }
 
 struct Surface : EditorFixture
@@ -94,7 +77,7 @@ TEST(StyledText, MeasuringRealignsTheRectangleAroundTheText)
     IRectI rect{10, 20, 201, 50};
     EXPECT_TRUE(surface.graphics->MeasureText(style, text.c_str(), rect));
     EXPECT_EQ(rect, c.expected) << c.alignment;
-    EXPECT_EQ(FindInk(*surface.graphics->DrawingSurface()).right, -1) << "measuring draws nothing";
+    EXPECT_EQ(FindInkOnWhite(*surface.graphics->DrawingSurface()).right, -1) << "measuring draws nothing";
   }
 }
 
@@ -128,7 +111,7 @@ TEST(StyledText, DrawnTextIsCentredInItsRectangleBothWays)
     }
     pen += glyph.advance;
   }
-  const InkBox ink = FindInk(*surface.graphics->DrawingSurface());
+  const InkBox ink = FindInkOnWhite(*surface.graphics->DrawingSurface());
   EXPECT_EQ(ink.left, inkLeft);
   EXPECT_EQ(ink.right, inkRight);
   EXPECT_EQ(ink.top, inkTop);
@@ -194,5 +177,5 @@ TEST(StyledText, WithoutAFontNothingIsDrawnAndNothingIsKept)
   EXPECT_EQ(style.cachedFont, nullptr);
   EXPECT_TRUE(surface.graphics->DrawStyledText(style, "", rect, false)) << "empty text needs no font";
   EXPECT_TRUE(surface.graphics->DrawStyledText(style, nullptr, rect, false));
-  EXPECT_EQ(FindInk(*surface.graphics->DrawingSurface()).right, -1);
+  EXPECT_EQ(FindInkOnWhite(*surface.graphics->DrawingSurface()).right, -1);
 }

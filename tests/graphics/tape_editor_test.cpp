@@ -264,10 +264,7 @@ TEST(TapeEditorPicture, KnobValueTextSitsCentredInItsStrip)
   LICE_IBitmap& surface = editor.Surface();
   const std::unique_ptr<LICE_MemBitmap> background = Picture(101);
   const std::unique_ptr<LICE_MemBitmap> strip = Picture(105);
-  int inkLeft = 1 << 20;
-  int inkRight = -1;
-  int inkTop = 1 << 20;
-  int inkBottom = -1;
+  InkBox ink;
   for (int y = 300; y < 360; ++y)
   {
     for (int x = 0; x < 170; ++x)
@@ -275,12 +272,8 @@ TEST(TapeEditorPicture, KnobValueTextSitsCentredInItsStrip)
       LICE_pixel expected = PixelAt(*background, x, y);
       if (kLeftKnob.Contains(x, y))
         expected = Over(expected, PixelAt(*strip, x - 24, 36 * 120 + y - 212));
-      if (PixelAt(surface, x, y) == expected)
-        continue;
-      inkLeft = std::min(inkLeft, x);
-      inkRight = std::max(inkRight, x + 1);
-      inkTop = std::min(inkTop, y);
-      inkBottom = std::max(inkBottom, y + 1);
+      if (PixelAt(surface, x, y) != expected)
+        ink.Include(x, y);
     }
   }
 
@@ -306,10 +299,10 @@ TEST(TapeEditorPicture, KnobValueTextSitsCentredInItsStrip)
   }
   const int penX = 84 - width / 2;
   const int cellTop = 326 + (19 - 15) / 2;
-  EXPECT_EQ(inkLeft, penX + expectedLeft);
-  EXPECT_EQ(inkRight, penX + expectedRight);
-  EXPECT_EQ(inkTop, cellTop + expectedTop);
-  EXPECT_EQ(inkBottom, cellTop + reference.Ascent());
+  EXPECT_EQ(ink.left, penX + expectedLeft);
+  EXPECT_EQ(ink.right, penX + expectedRight);
+  EXPECT_EQ(ink.top, cellTop + expectedTop);
+  EXPECT_EQ(ink.bottom, cellTop + reference.Ascent());
   EXPECT_EQ(knob.TextRect(), (IRectI{penX, 326, penX + width, 345}));
 }
 

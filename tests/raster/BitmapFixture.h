@@ -3,6 +3,7 @@
 #include "raster/LICE_Bitmap.h"
 #include "raster/LICE_MemBitmap.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 
@@ -43,4 +44,43 @@ inline std::unique_ptr<LICE_MemBitmap> MakePositionCoded(int width, int height)
     for (int x = 0; x < width; ++x)
       SetPixelAt(*bitmap, x, y, PositionPixel(x, y));
   return bitmap;
+}
+
+// Writes every pixel of the allocation, padding included; the sanitizer
+// build catches an allocation that is too small.
+inline void TouchWholeArea(LICE_IBitmap& bitmap)
+{
+  LICE_pixel* pixels = bitmap.PixelData();
+  for (int i = 0; i < bitmap.RowStride() * bitmap.Height(); ++i)
+    pixels[i] = static_cast<LICE_pixel>(i);
+}
+
+// The smallest box around a set of pixels; right and bottom stay -1 while
+// the set is empty.
+struct InkBox
+{
+  int left = 1 << 20;
+  int top = 1 << 20;
+  int right = -1;
+  int bottom = -1;
+
+  void Include(int x, int y)
+  {
+    left = std::min(left, x);
+    top = std::min(top, y);
+    right = std::max(right, x + 1);
+    bottom = std::max(bottom, y + 1);
+  }
+};
+
+// The box around the pixels for which isInk(pixel) holds.
+template <typename IsInk>
+InkBox FindInk(LICE_IBitmap& bitmap, IsInk isInk)
+{
+  InkBox box;
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      if (isInk(PixelAt(bitmap, x, y)))
+        box.Include(x, y);
+  return box;
 }

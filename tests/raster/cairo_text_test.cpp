@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace
@@ -34,32 +33,11 @@ public:
   LICE_SysBitmap surface;
 };
 
-struct InkBox
+// Pixels whose colour differs from white, ignoring the fourth byte that
+// cairo does not keep.
+InkBox FindInkOnWhite(LICE_IBitmap& bitmap)
 {
-  int left = 1 << 20;
-  int top = 1 << 20;
-  int right = -1;
-  int bottom = -1;
-};
-
-// Pixels whose colour differs from `background`, ignoring the fourth byte
-// that cairo does not keep.
-InkBox FindInk(LICE_IBitmap& bitmap, LICE_pixel background)
-{
-  InkBox box;
-  for (int y = 0; y < bitmap.Height(); ++y)
-  {
-    for (int x = 0; x < bitmap.Width(); ++x)
-    {
-      if ((PixelAt(bitmap, x, y) & 0xFFFFFF) == (background & 0xFFFFFF))
-        continue;
-      box.left = std::min(box.left, x);
-      box.top = std::min(box.top, y);
-      box.right = std::max(box.right, x + 1);
-      box.bottom = std::max(box.bottom, y + 1);
-    }
-  }
-  return box;
+  return FindInk(bitmap, [](LICE_pixel pixel) { return (pixel & 0xFFFFFF) != 0xFFFFFF; });
 }
 } // namespace
 
@@ -166,7 +144,7 @@ TEST(CairoText, TextLandsWhereTheExtentsPutIt)
   EXPECT_GT(extents.width, 20.0);
   const double x = (180 - 20 - extents.width - extents.x_bearing) * 0.5 + 20;
   const double baseline = 28 - ((28 - 10) - font.height) * 0.5 - font.descent;
-  const InkBox ink = FindInk(editor.surface, 0xFFFFFFFF);
+  const InkBox ink = FindInkOnWhite(editor.surface);
   // Anti-aliased edges may reach one pixel beyond the exact outline.
   EXPECT_NEAR(ink.left, x + extents.x_bearing, 1.0);
   EXPECT_NEAR(ink.right, x + extents.x_bearing + extents.width, 1.0);
@@ -188,7 +166,7 @@ TEST(CairoText, EmptyTextDrawsNothingAndMissingFontStaysUnloaded)
   text.ShowTextInRect(canvas.Context(), nullptr, 10.0, 0xFF000000, {0, 0, 50, 20}, CairoHAlignCentre,
                       CairoVAlignMiddle);
   cairo_surface_flush(canvas.Surface());
-  EXPECT_EQ(FindInk(editor.surface, 0xFFFFFFFF).right, -1);
+  EXPECT_EQ(FindInkOnWhite(editor.surface).right, -1);
   EXPECT_DOUBLE_EQ(text.TextExtents().width, 0.0);
 }
 

@@ -10,15 +10,6 @@ namespace
 {
 bool IsAligned64(const void* address) { return reinterpret_cast<std::uintptr_t>(address) % 64 == 0; }
 
-// Writes every pixel of the allocation, padding included; the sanitizer
-// build catches an allocation that is too small.
-void TouchWholeArea(LICE_IBitmap& bitmap)
-{
-  LICE_pixel* pixels = bitmap.PixelData();
-  for (int i = 0; i < bitmap.RowStride() * bitmap.Height(); ++i)
-    pixels[i] = static_cast<LICE_pixel>(i);
-}
-
 void ExpectEmpty(LICE_MemBitmap& bitmap)
 {
   EXPECT_EQ(bitmap.Width(), 0);

@@ -8,13 +8,6 @@
 
 namespace
 {
-void TouchWholeArea(LICE_IBitmap& bitmap)
-{
-  LICE_pixel* pixels = bitmap.PixelData();
-  for (int i = 0; i < bitmap.RowStride() * bitmap.Height(); ++i)
-    pixels[i] = static_cast<LICE_pixel>(i);
-}
-
 void ExpectEmpty(LICE_SysBitmap& bitmap)
 {
   EXPECT_EQ(bitmap.Width(), 0);
