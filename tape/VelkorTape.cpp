@@ -106,11 +106,9 @@ void VelkorTape::HandleParamChange(int paramIdx, ParamChangeSource source)
       break;
   }
 
+  PushToControls(paramIdx);
   if (IPlugEditor* editor = GetGUI())
-  {
-    editor->ApplyParamToControls(paramIdx, GetParam(paramIdx)->Normalized(), true);
     editor->MarkAllControlsDirty();
-  }
   mGroupLink->PublishToGroup();
 }
 
