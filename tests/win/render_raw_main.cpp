@@ -5,7 +5,6 @@
 #include "tools/vst3host/PluginInstance.h"
 #include "tools/vst3host/Vst3Module.h"
 
-#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -17,17 +16,7 @@
 // scripts/windows/test.sh compares them with the Linux module's renders.
 namespace
 {
-constexpr double kDemoRate = 48000.0;
-constexpr double kDemoSeconds = 8.0;
 constexpr int kBlockSize = 512;
-
-std::string Slug(const std::string& text)
-{
-  std::string slug;
-  for (char c : text)
-    slug += std::isalnum(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c)) : '-';
-  return slug;
-}
 
 bool WriteRaw(const std::string& path, const AudioData& audio)
 {
@@ -60,8 +49,8 @@ int main(int argc, char** argv)
   const std::string outputDir = argv[1];
 
   AudioData input;
-  input.sampleRate = kDemoRate;
-  input.channels = MakeDemoSignal(kDemoRate, kDemoSeconds);
+  input.sampleRate = kDemoSampleRate;
+  input.channels = MakeDemoSignal(kDemoSampleRate, kDemoSeconds);
 
   std::string error;
   std::unique_ptr<VstHost::Vst3Module> module = VstHost::Vst3Module::Load(VELKOR_BUNDLE_PATH, error);
@@ -87,7 +76,7 @@ int main(int argc, char** argv)
     MeterSummary meters;
     if (!RenderThrough(*plug, input, settings, output, meters, error))
       return Fail(error);
-    const std::string path = outputDir + "/demo-" + Slug(decks[d]) + ".f32";
+    const std::string path = outputDir + "/demo-" + FileNameSlug(decks[d]) + ".f32";
     if (!WriteRaw(path, output))
       return Fail("cannot write " + path);
   }

@@ -33,8 +33,6 @@ constexpr int kDeckSelectorX = 662;
 constexpr int kDeckSelectorY = 207;
 constexpr int kWidth = 760;
 constexpr int kHeight = 450;
-// What velkortape-render --editor plays before it draws.
-constexpr int kLinuxPictureBlocks = 90;
 
 // A real press or release of the left button at a screen position, through
 // the system's input queue.
@@ -288,7 +286,7 @@ TEST_F(WinModuleEditorTest, TheWindowsPictureIsTheLinuxPictureUpToTheGlyphsOfThe
   ASSERT_NE(fromLinux, nullptr) << linuxPicture;
   EditorPicture windows;
   std::string error;
-  ASSERT_TRUE(DrawEditorPicture({}, kLinuxPictureBlocks, windows, error)) << error;
+  ASSERT_TRUE(DrawEditorPicture({}, kEditorPictureBlocks, windows, error)) << error;
   ASSERT_EQ(fromLinux->Width(), windows.width);
   ASSERT_EQ(fromLinux->Height(), windows.height);
   const auto linuxAt = [&](int x, int y) {

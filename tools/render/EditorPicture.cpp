@@ -1,5 +1,6 @@
 #include "EditorPicture.h"
 
+#include "DemoPlayback.h"
 #include "DemoSignal.h"
 
 #include "graphics/IGraphics.h"
@@ -14,13 +15,6 @@
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
-
-namespace
-{
-constexpr double kSampleRate = 48000.0;
-constexpr int kBlockFrames = 512;
-constexpr int kChannels = 2;
-} // namespace
 
 bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
                        std::string& error)
@@ -37,28 +31,22 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
     error = "the plug-in has no editor";
     return false;
   }
-  if (!plug->Prepare(kSampleRate, kBlockFrames, kSample32, kChannels, kChannels))
-  {
-    error = "the plug-in refused to process";
+  if (!PrepareForDemo(*plug, settings, error))
     return false;
-  }
-  for (const ParameterSetting& setting : settings)
-    plug->QueueParameter(setting.id, setting.normalized);
-  plug->FlushParameters();
 
   const std::vector<std::vector<float>> demo =
-    MakeDemoSignal(kSampleRate, static_cast<double>(std::max(blocks, 1) * kBlockFrames) / kSampleRate);
-  std::vector<std::vector<float>> output(kChannels, std::vector<float>(kBlockFrames));
+    MakeDemoSignal(kDemoSampleRate, static_cast<double>(std::max(blocks, 1) * kDemoBlockFrames) / kDemoSampleRate);
+  std::vector<std::vector<float>> output(kDemoChannels, std::vector<float>(kDemoBlockFrames));
   for (int block = 0; block < blocks; ++block)
   {
     std::vector<float*> in;
     std::vector<float*> out;
-    for (int c = 0; c < kChannels; ++c)
+    for (int c = 0; c < kDemoChannels; ++c)
     {
-      in.push_back(const_cast<float*>(demo[static_cast<size_t>(c)].data()) + block * kBlockFrames);
+      in.push_back(const_cast<float*>(demo[static_cast<size_t>(c)].data()) + block * kDemoBlockFrames);
       out.push_back(output[static_cast<size_t>(c)].data());
     }
-    if (plug->Process(in.data(), kChannels, out.data(), kChannels, kBlockFrames) != kResultOk)
+    if (plug->Process(in.data(), kDemoChannels, out.data(), kDemoChannels, kDemoBlockFrames) != kResultOk)
     {
       error = "the plug-in failed to process a block";
       return false;

@@ -23,5 +23,9 @@ struct EditorPicture
   std::vector<IRectI> knobTextAreas;
 };
 
+// Enough of the demonstration for the needles to swing up (about a second):
+// what velkortape-render --editor plays before it draws.
+constexpr int kEditorPictureBlocks = 90;
+
 bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
                        std::string& error);

@@ -1,5 +1,6 @@
 #include "EditorWindow.h"
 
+#include "DemoPlayback.h"
 #include "DemoSignal.h"
 
 #include "tools/vst3host/HostRunLoop.h"
@@ -17,33 +18,29 @@ using namespace Steinberg::Vst;
 
 namespace
 {
-constexpr double kSampleRate = 48000.0;
-constexpr int kBlockFrames = 512;
-constexpr int kChannels = 2;
-constexpr double kDemoSeconds = 8.0;
 constexpr const char* kPlatformType = "X11EmbedWindowID";
 
 // Plays the demonstration over and over, one block each block's duration.
 void PlayInRealTime(VstHost::PluginInstance& plug, const std::atomic<bool>& stop)
 {
-  const std::vector<std::vector<float>> demo = MakeDemoSignal(kSampleRate, kDemoSeconds);
-  std::vector<std::vector<float>> output(kChannels, std::vector<float>(kBlockFrames));
-  const auto blockTime = std::chrono::duration<double>(kBlockFrames / kSampleRate);
+  const std::vector<std::vector<float>> demo = MakeDemoSignal(kDemoSampleRate, kDemoSeconds);
+  std::vector<std::vector<float>> output(kDemoChannels, std::vector<float>(kDemoBlockFrames));
+  const auto blockTime = std::chrono::duration<double>(kDemoBlockFrames / kDemoSampleRate);
   auto due = std::chrono::steady_clock::now();
   size_t start = 0;
   while (!stop.load())
   {
-    if (start + kBlockFrames > demo[0].size())
+    if (start + kDemoBlockFrames > demo[0].size())
       start = 0;
-    float* in[kChannels];
-    float* out[kChannels];
-    for (int c = 0; c < kChannels; ++c)
+    float* in[kDemoChannels];
+    float* out[kDemoChannels];
+    for (int c = 0; c < kDemoChannels; ++c)
     {
       in[c] = const_cast<float*>(demo[static_cast<size_t>(c)].data()) + start;
       out[c] = output[static_cast<size_t>(c)].data();
     }
-    plug.Process(in, kChannels, out, kChannels, kBlockFrames);
-    start += kBlockFrames;
+    plug.Process(in, kDemoChannels, out, kDemoChannels, kDemoBlockFrames);
+    start += kDemoBlockFrames;
     due += std::chrono::duration_cast<std::chrono::steady_clock::duration>(blockTime);
     std::this_thread::sleep_until(due);
   }
@@ -108,16 +105,12 @@ bool RunEditorWindow(VstHost::PluginInstance& plug, const std::vector<ParameterS
     XCloseDisplay(display);
     return false;
   }
-  if (!plug.Prepare(kSampleRate, kBlockFrames, kSample32, kChannels, kChannels))
+  if (!PrepareForDemo(plug, settings, error))
   {
-    error = "the plug-in refused to process";
     view->release();
     XCloseDisplay(display);
     return false;
   }
-  for (const ParameterSetting& setting : settings)
-    plug.QueueParameter(setting.id, setting.normalized);
-  plug.FlushParameters();
 
   auto* runLoop = new VstHost::HostRunLoop;
   auto* frame = new VstHost::EditorFrame(runLoop);

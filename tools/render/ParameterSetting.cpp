@@ -137,3 +137,11 @@ bool ResolveSetting(PluginInstance& plug, const std::string& text, ParameterSett
             value + "\"";
   return false;
 }
+
+std::string FileNameSlug(const std::string& text)
+{
+  std::string slug;
+  for (char c : text)
+    slug += std::isalnum(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c)) : '-';
+  return slug;
+}

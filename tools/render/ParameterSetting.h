@@ -18,3 +18,7 @@ bool ResolveSetting(VstHost::PluginInstance& plug, const std::string& text, Para
 
 // The display texts of a list parameter, in value order (empty for others).
 std::vector<std::string> ListTexts(VstHost::PluginInstance& plug, Steinberg::Vst::ParamID id);
+
+// A display text as part of a file name: letters and digits in lower case,
+// '-' for everything else.
+std::string FileNameSlug(const std::string& text);

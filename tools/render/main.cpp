@@ -22,11 +22,7 @@ using VstHost::Vst3Module;
 
 namespace
 {
-constexpr double kDemoRate = 48000.0;
-constexpr double kDemoSeconds = 8.0;
 constexpr double kProgressAfterSeconds = 5.0;
-// Enough of the demonstration for the needles to swing up (about a second).
-constexpr int kEditorPictureBlocks = 90;
 
 struct Options
 {
@@ -177,14 +173,6 @@ bool SameFile(const std::string& a, const std::string& b)
   return fs::weakly_canonical(a, error) == fs::weakly_canonical(b, error);
 }
 
-std::string Slug(const std::string& text)
-{
-  std::string slug;
-  for (char c : text)
-    slug += std::isalnum(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c)) : '-';
-  return slug;
-}
-
 void PrintSummary(const std::string& path, const MeterSummary& meters)
 {
   std::printf("%s\n", path.c_str());
@@ -229,8 +217,8 @@ int main(int argc, char** argv)
   std::string error;
   if (options.input.empty())
   {
-    input.sampleRate = kDemoRate;
-    input.channels = MakeDemoSignal(kDemoRate, kDemoSeconds);
+    input.sampleRate = kDemoSampleRate;
+    input.channels = MakeDemoSignal(kDemoSampleRate, kDemoSeconds);
   }
   else if (!ReadAudioFile(options.input, input, error))
   {
@@ -309,7 +297,7 @@ int main(int argc, char** argv)
   {
     std::vector<ParameterSetting> withDeck = parameters;
     withDeck.push_back({deck.id, static_cast<double>(d) / static_cast<double>(decks.size() - 1)});
-    const std::string path = (fs::path(options.allDecksDir) / (stem + "-" + Slug(decks[d]) + extension)).string();
+    const std::string path = (fs::path(options.allDecksDir) / (stem + "-" + FileNameSlug(decks[d]) + extension)).string();
     if (!options.input.empty() && SameFile(options.input, path))
     {
       std::fprintf(stderr, "velkortape-render: %s would overwrite the input\n", path.c_str());

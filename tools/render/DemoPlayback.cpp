@@ -1,0 +1,17 @@
+#include "DemoPlayback.h"
+
+#include "DemoSignal.h"
+
+bool PrepareForDemo(VstHost::PluginInstance& plug, const std::vector<ParameterSetting>& settings,
+                    std::string& error)
+{
+  if (!plug.Prepare(kDemoSampleRate, kDemoBlockFrames, Steinberg::Vst::kSample32, kDemoChannels, kDemoChannels))
+  {
+    error = "the plug-in refused to process";
+    return false;
+  }
+  for (const ParameterSetting& setting : settings)
+    plug.QueueParameter(setting.id, setting.normalized);
+  plug.FlushParameters();
+  return true;
+}
