@@ -22,20 +22,21 @@ constexpr int kOpaque = 255;
 constexpr int kBoldWeight = 700;
 constexpr int kNormalWeight = 400;
 
-// The part of `dest` inside `region`; all zero when they do not meet.
+// Whether `a` reaches into `b`; a's right or bottom edge lying on b's left
+// or top edge counts.
+bool Meets(const IRectI& a, const IRectI& b)
+{
+  return !a.IsEmpty() && !b.IsEmpty() && a.right >= b.left && a.left < b.right && a.bottom >= b.top &&
+         a.top < b.bottom;
+}
+
+// The part of `dest` inside `region`; all zero when dest does not meet it.
 IRectI ClipToRegion(const IRectI& dest, const IRectI& region)
 {
-  if (dest.IsEmpty() || region.IsEmpty() || dest.right < region.left || dest.left >= region.right ||
-      dest.bottom < region.top || dest.top >= region.bottom)
+  if (!Meets(dest, region))
     return {};
   return {std::max(dest.left, region.left), std::max(dest.top, region.top), std::min(dest.right, region.right),
           std::min(dest.bottom, region.bottom)};
-}
-
-bool Meets(const IRectI& region, const IRectI& draw)
-{
-  return !region.IsEmpty() && !draw.IsEmpty() && region.right >= draw.left && region.left < draw.right &&
-         region.bottom >= draw.top && region.top < draw.bottom;
 }
 
 int TextFlagsFor(const ITextStyle& style)
