@@ -21,7 +21,6 @@ public:
 
   unsigned char* At(int offset) { return data_ + offset; }
   const unsigned char* At(int offset) const { return data_ + offset; }
-  int Size() const { return size_; }
 
 private:
   unsigned char* data_ = nullptr;
