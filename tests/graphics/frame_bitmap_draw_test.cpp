@@ -33,15 +33,6 @@ struct Editor
 
   LICE_pixel At(int x, int y) { return PixelAt(*graphics.DrawingSurface(), x, y); }
 };
-
-std::unique_ptr<LICE_MemBitmap> PositionCoded(int width, int height)
-{
-  auto bitmap = MakeFilled(width, height, 0);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      SetPixelAt(*bitmap, x, y, PositionPixel(x, y));
-  return bitmap;
-}
 } // namespace
 
 // Expected pixels from the blend formulas over destination (R, G, B) =
@@ -84,7 +75,7 @@ TEST(FrameBitmapDraw, BlendKindsMapToTheirOperators)
 
 TEST(FrameBitmapDraw, OnlyTheRegionBeingDrawnChanges)
 {
-  Editor editor(PositionCoded(4, 4));
+  Editor editor(MakePositionCoded(4, 4));
   editor.AddPicture(2, 2, BlendSourceAlpha);
   editor.graphics.DrawRegion({3, 1, 5, 7});
 
@@ -108,7 +99,7 @@ TEST(FrameBitmapDraw, RegionsTouchingThePictureDrawNothing)
   const IRectI touching[] = {{0, 0, 2, 8}, {6, 0, 8, 8}, {0, 0, 8, 2}, {0, 6, 8, 8}};
   for (const IRectI& region : touching)
   {
-    Editor editor(PositionCoded(4, 4));
+    Editor editor(MakePositionCoded(4, 4));
     editor.AddPicture(2, 2, BlendSourceAlpha);
     editor.graphics.DrawRegion(region);
     for (int y = 0; y < 8; ++y)
@@ -119,7 +110,7 @@ TEST(FrameBitmapDraw, RegionsTouchingThePictureDrawNothing)
 
 TEST(FrameBitmapDraw, PictureCutAtTheSurfaceEdge)
 {
-  Editor editor(PositionCoded(4, 4));
+  Editor editor(MakePositionCoded(4, 4));
   editor.AddPicture(6, 6, BlendCopy);
   editor.graphics.DrawAll();
   EXPECT_EQ(editor.At(6, 6), PositionPixel(0, 0));
@@ -138,7 +129,7 @@ TEST(FrameBitmapDraw, ChosenFrameOfAStackedStrip)
   };
   for (const Case c : {Case{0.0, 0}, Case{0.5, 2}, Case{1.0, 4}})
   {
-    Editor editor(PositionCoded(2, 6), 3);
+    Editor editor(MakePositionCoded(2, 6), 3);
     IControl& strip = editor.AddPicture(1, 1, BlendSourceAlpha);
     EXPECT_EQ(strip.DrawRect(), (IRectI{1, 1, 3, 3}));
     strip.TakePlugValue(c.value);
