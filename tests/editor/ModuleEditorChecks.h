@@ -1,14 +1,28 @@
 #pragma once
 
-// What the module editor tests of both platforms check, as they drive the
-// same editor through different windows: the edits the test host saw, and
-// the screen against the editor drawn off-screen.
+// What the module editor tests of both platforms share, as they drive the
+// same editor through different windows: the editor's layout, the edits the
+// test host saw, and the screen against the editor drawn off-screen.
 #include "tools/render/EditorPicture.h"
 #include "tools/vst3host/HostObjects.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+// The tape editor as both platforms' tests drive it: its size, the
+// parameters they change, the Deck type choice they pick, and where the
+// controls that change them sit (editor pixels).
+inline constexpr int kEditorWidth = 760;
+inline constexpr int kEditorHeight = 450;
+inline constexpr Steinberg::Vst::ParamID kInputLevel = 0;
+inline constexpr Steinberg::Vst::ParamID kDeckType = 6;
+inline constexpr Steinberg::Vst::ParamID kBypass = 9;
+inline constexpr int kSwiss30 = 5;
+inline constexpr int kInputKnobX = 84;
+inline constexpr int kInputKnobY = 250;
+inline constexpr int kDeckSelectorX = 662;
+inline constexpr int kDeckSelectorY = 207;
 
 // The parameter value a normalised "Input level" (-18..18 dB) stands for.
 inline double InputLevelDb(double normalized) { return normalized * 36.0 - 18.0; }

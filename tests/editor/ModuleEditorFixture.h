@@ -3,6 +3,7 @@
 // Before the X headers, whose None and Bool macros it would not survive.
 #include <gtest/gtest.h>
 
+#include "ModuleEditorChecks.h"
 #include "TestDisplay.h"
 #include "tools/vst3host/HostRunLoop.h"
 #include "tools/vst3host/PluginInstance.h"
@@ -25,10 +26,7 @@ class ModuleEditorTest : public ::testing::Test
 {
 protected:
   static constexpr const char* kPlatformType = "X11EmbedWindowID";
-  static constexpr ParamID kInputLevel = 0;
-  static constexpr ParamID kDeckType = 6;
   static constexpr ParamID kBiasLevel = 5;
-  static constexpr ParamID kBypass = 9;
 
   void SetUp() override
   {
@@ -84,7 +82,7 @@ protected:
   bool Run(std::chrono::milliseconds limit, const std::function<bool()>& done = {}) { return runLoop->Run(limit, done); }
 
   double Value(ParamID id) { return plug->Normalized(id); }
-  std::vector<std::uint32_t> Shot() { return display->Screenshot(editorWindow, 760, 450); }
+  std::vector<std::uint32_t> Shot() { return display->Screenshot(editorWindow, kEditorWidth, kEditorHeight); }
 
   // Runs `script` as the user, on a thread of its own with its own
   // connection, while the host's loop runs here until the script is done.

@@ -11,14 +11,9 @@ namespace
 {
 using Edit = VstHost::ComponentHandler::Edit;
 
-constexpr int kInputKnobX = 84;
-constexpr int kInputKnobY = 250;
 constexpr int kInputTextY = 335;
-constexpr int kDeckSelectorX = 662;
-constexpr int kDeckSelectorY = 207;
 constexpr int kBiasSelectorX = 416;
 constexpr int kBiasSelectorY = 342;
-constexpr int kSwiss30 = 5;
 } // namespace
 
 void ClickMenuItem(TestDisplay& user, Window popup, int index)

@@ -21,18 +21,8 @@ using namespace Steinberg::Vst;
 
 namespace
 {
-constexpr ParamID kInputLevel = 0;
-constexpr ParamID kDeckType = 6;
-constexpr ParamID kBypass = 9;
-constexpr int kSwiss30 = 5;
-constexpr int kInputKnobX = 84;
-constexpr int kInputKnobY = 250;
 constexpr int kBypassX = 662;
 constexpr int kBypassY = 57;
-constexpr int kDeckSelectorX = 662;
-constexpr int kDeckSelectorY = 207;
-constexpr int kWidth = 760;
-constexpr int kHeight = 450;
 
 // A real press or release of the left button at a screen position, through
 // the system's input queue.
@@ -103,7 +93,7 @@ protected:
     return TestDesktop::Pump(limit, done);
   }
   double Value(ParamID id) { return plug->Normalized(id); }
-  std::vector<std::uint32_t> Shot() { return TestDesktop::Screenshot(editorWindow, kWidth, kHeight); }
+  std::vector<std::uint32_t> Shot() { return TestDesktop::Screenshot(editorWindow, kEditorWidth, kEditorHeight); }
 
   // The screen, once it has settled on `expected`; the last shot otherwise.
   std::vector<std::uint32_t> ShotShowing(const EditorPicture& expected)
@@ -131,16 +121,16 @@ TEST_F(WinModuleEditorTest, TheViewTakesWindowHandlesAndIsTheEditorsSize)
   EXPECT_EQ(view->isPlatformTypeSupported("hwnd"), kResultFalse);
   ViewRect size;
   ASSERT_EQ(view->getSize(&size), kResultOk);
-  EXPECT_EQ(size.getWidth(), kWidth);
-  EXPECT_EQ(size.getHeight(), kHeight);
+  EXPECT_EQ(size.getWidth(), kEditorWidth);
+  EXPECT_EQ(size.getHeight(), kEditorHeight);
   ASSERT_TRUE(Attach());
   char className[32] = {};
   GetClassNameA(editorWindow, className, sizeof className);
   EXPECT_STREQ(className, "IPlugWndClass");
   RECT client{};
   GetClientRect(editorWindow, &client);
-  EXPECT_EQ(client.right, kWidth);
-  EXPECT_EQ(client.bottom, kHeight);
+  EXPECT_EQ(client.right, kEditorWidth);
+  EXPECT_EQ(client.bottom, kEditorHeight);
 }
 
 TEST_F(WinModuleEditorTest, TheScreenShowsWhatTheEditorDrawsOffScreen)
