@@ -49,11 +49,7 @@ void paintLensDetail(cairo_t* cr, bool lit) {
     setColour(cr, lit ? rgb(0xFFFFFF) : rgb(0x000000), lit ? 0.18 : 0.12);
     cairo_stroke(cr);
   }
-  cairo_save(cr);
-  cairo_translate(cr, centre - 3.5, centre - 6.5);
-  cairo_scale(cr, 1.7, 1.0);
-  circle(cr, 0, 0, 3.6);
-  cairo_restore(cr);
+  stretchedCircle(cr, centre - 3.5, centre - 6.5, 3.6, 1.7);
   setRadial(cr, centre - 3.5, centre - 6.5, 0, centre - 3.5, centre - 6.5, 6,
             {{0, rgb(0xFFFFFF), lit ? 0.7 : 0.45}, {1, rgb(0xFFFFFF), 0}});
   cairo_fill(cr);

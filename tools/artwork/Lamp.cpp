@@ -30,11 +30,7 @@ void paintLamp(cairo_t* cr, double glow) {
             {{0, core}, {0.45, body}, {1, rim}});
   cairo_fill(cr);
 
-  cairo_save(cr);
-  cairo_translate(cr, centre - 1.8, centre - 2.4);
-  cairo_scale(cr, 1.6, 1.0);
-  circle(cr, 0, 0, 1.3);
-  cairo_restore(cr);
+  stretchedCircle(cr, centre - 1.8, centre - 2.4, 1.3, 1.6);
   setColour(cr, rgb(0xFFFFFF), 0.55 - 0.2 * glow);
   cairo_fill(cr);
 }

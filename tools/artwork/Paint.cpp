@@ -43,6 +43,14 @@ void circle(cairo_t* cr, double cx, double cy, double radius) {
   cairo_close_path(cr);
 }
 
+void stretchedCircle(cairo_t* cr, double cx, double cy, double radius, double widthFactor) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, widthFactor, 1.0);
+  circle(cr, 0, 0, radius);
+  cairo_restore(cr);
+}
+
 namespace {
 
 void useStops(cairo_t* cr, cairo_pattern_t* raw, std::initializer_list<Stop> stops) {

@@ -53,6 +53,8 @@ class Noise {
 void setColour(cairo_t* cr, Colour c, double alpha = 1.0);
 void roundedRect(cairo_t* cr, Rect r, double radius);
 void circle(cairo_t* cr, double cx, double cy, double radius);
+// A circle of `radius` around (cx, cy), stretched to `widthFactor` times its width.
+void stretchedCircle(cairo_t* cr, double cx, double cy, double radius, double widthFactor);
 
 void setLinear(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
 void setRadial(cairo_t* cr, double cx, double cy, double r0, double r1, std::initializer_list<Stop> stops);
