@@ -85,19 +85,18 @@ void GroupLink::SelectGroup(int choice)
   GroupInstanceRecord& record = tables.records[mSlot];
   if (choice < 1 || choice > kGroups)
   {
-    record.group = -1;
-    mNotInGroup = true;
+    mGroup = -1;
+    record.group = mGroup;
     return;
   }
   mGroup = choice - 1;
   record.group = mGroup;
   record.pending = true;
-  mNotInGroup = false;
 }
 
 void GroupLink::PublishToGroup()
 {
-  if (mNotInGroup || mBusy != Idle)
+  if (!InGroup() || mBusy != Idle)
     return;
   mBusy = Publishing;
   {
@@ -117,7 +116,7 @@ void GroupLink::PublishToGroup()
 void GroupLink::PickUpFromGroup()
 {
   PlugLockGuard ownerLock(mOwner.Lock());
-  if (mNotInGroup || mBusy != Idle)
+  if (!InGroup() || mBusy != Idle)
     return;
 
   // Copy the row and mark it seen in one step under the guard: a member that

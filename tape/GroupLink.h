@@ -36,7 +36,7 @@ public:
   // Takes the owner's PlugLock itself, so any thread may call it.
   void PickUpFromGroup();
 
-  bool InGroup() const { return !mNotInGroup; }
+  bool InGroup() const { return mGroup >= 0; }
   int Slot() const { return mSlot; }
 
 private:
@@ -46,8 +46,7 @@ private:
 
   IPlugBase& mOwner;
   Busy mBusy = Idle;
-  int mGroup = 0;
-  bool mNotInGroup = true;
+  int mGroup = -1;  // 0..kGroups-1, -1 outside every group
   int mSlot = -1;
   std::array<int, kMaxParams> mLinkedParams{};
   int mLinkedCount = 0;
