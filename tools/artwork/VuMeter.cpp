@@ -1,3 +1,4 @@
+#include "tape/Metering.h"
 #include "tools/artwork/FilmStrip.h"
 #include "tools/artwork/Pictures.h"
 
@@ -25,12 +26,8 @@ constexpr double halfSweep = 48 * std::numbers::pi / 180;
 constexpr double lampX = 27;
 constexpr double lampY = 100;
 
-// Same cubic the audio code uses, so a printed mark sits where the needle stops for that reading.
-double needlePosition(double vu) {
-  const double corrected = 0.00219863507548932 * vu * vu * vu + 0.11896408168669 * vu * vu +
-                           1.22897127191594 * vu - 4.91690666307524 + vu + 20;
-  return std::clamp(corrected / 23, 0.0, 1.0);
-}
+// The meters' own scale, so a printed mark sits where the needle stops for that reading.
+double needlePosition(double vu) { return std::clamp(VuPosition(vu), 0.0, 1.0); }
 
 // Radians from straight up; the needle turns linearly with its position.
 double needleAngle(double position) { return -halfSweep + 2 * halfSweep * position; }
