@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 namespace
@@ -123,14 +124,22 @@ int X11TextEntry::TextWidth(int length)
   return extent.right;
 }
 
-int X11TextEntry::TextLeft()
+std::vector<int> X11TextEntry::PrefixWidths()
+{
+  std::vector<int> widths(mField.Text().size() + 1);
+  for (std::size_t length = 1; length < widths.size(); ++length)
+    widths[length] = TextWidth(static_cast<int>(length));
+  return widths;
+}
+
+int X11TextEntry::TextLeft(const std::vector<int>& widths) const
 {
   const int width = mBounds.Width();
-  const int textWidth = TextWidth(static_cast<int>(mField.Text().size()));
+  const int textWidth = widths.back();
   if (textWidth > width - 2 * kPadding)
   {
     // Too long to show whole: keep the caret in view.
-    const int caretX = TextWidth(mField.Caret());
+    const int caretX = widths[static_cast<std::size_t>(mField.Caret())];
     return std::min(kPadding, width - kPadding - caretX);
   }
   if (mStyle.alignment == TextAlignLeft)
@@ -142,12 +151,13 @@ int X11TextEntry::TextLeft()
 
 void X11TextEntry::PressAt(int x)
 {
-  const int left = TextLeft();
-  int best = 0;
-  for (int i = 1; i <= static_cast<int>(mField.Text().size()); ++i)
-    if (std::abs(left + TextWidth(i) - x) < std::abs(left + TextWidth(best) - x))
+  const std::vector<int> widths = PrefixWidths();
+  const int left = TextLeft(widths);
+  std::size_t best = 0;
+  for (std::size_t i = 1; i < widths.size(); ++i)
+    if (std::abs(left + widths[i] - x) < std::abs(left + widths[best] - x))
       best = i;
-  mField.MoveCaret(best);
+  mField.MoveCaret(static_cast<int>(best));
   Draw();
 }
 
@@ -160,13 +170,15 @@ void X11TextEntry::Draw()
   FillRect(mPixels, {0, 0, width, height}, Opaque(mStyle.entryBackground));
 
   const std::string& text = mField.Text();
-  const int left = TextLeft();
+  const std::vector<int> widths = PrefixWidths();
+  const int left = TextLeft(widths);
+  // Where the first `length` characters end.
+  const auto at = [&](int length) { return left + widths[static_cast<std::size_t>(length)]; };
   const int lineHeight = mFont != nullptr ? std::min(mFont->LineHeight(), height) : height;
   const int lineTop = (height - lineHeight) / 2;
   if (mField.HasSelection())
     FillRect(mPixels,
-             {left + TextWidth(mField.SelectionStart()), lineTop, left + TextWidth(mField.SelectionEnd()),
-              lineTop + lineHeight},
+             {at(mField.SelectionStart()), lineTop, at(mField.SelectionEnd()), lineTop + lineHeight},
              kSelectionBackground);
   if (mFont != nullptr && !text.empty())
   {
@@ -175,13 +187,13 @@ void X11TextEntry::Draw()
     {
       const bool selected = i >= mField.SelectionStart() && i < mField.SelectionEnd();
       mFont->SetForeground(selected ? kSelectionText : Opaque(mStyle.entryText));
-      IRectI cell{left + TextWidth(i), 0, left + TextWidth(i + 1), height};
+      IRectI cell{at(i), 0, at(i + 1), height};
       mFont->DrawString(&mPixels, text.c_str() + i, 1, cell, kTextFlags);
     }
   }
   if (mFocused && !mField.HasSelection())
   {
-    const int caretX = left + TextWidth(mField.Caret());
+    const int caretX = at(mField.Caret());
     FillRect(mPixels, {caretX, lineTop, caretX + 1, lineTop + lineHeight}, Opaque(mStyle.entryText));
   }
   mPresenter->Present(mPixels, {0, 0, width, height}, 1.0);

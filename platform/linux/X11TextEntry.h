@@ -8,6 +8,7 @@
 #include "raster/LICE_MemBitmap.h"
 
 #include <memory>
+#include <vector>
 
 class IGraphics;
 class IPlugParam;
@@ -50,7 +51,11 @@ public:
 
 private:
   int TextWidth(int length);
-  int TextLeft();
+  // The widths of the text's first 0, 1, ... all characters, measured once
+  // for each press or drawing.
+  std::vector<int> PrefixWidths();
+  // Where the text starts in the field, from its prefix widths.
+  int TextLeft(const std::vector<int>& widths) const;
 
   const X11Connection& mConnection;
   Window mWindow = 0;
