@@ -127,7 +127,8 @@ bool LICE_CachedFont::DrawGlyph(LICE_IBitmap* target, int code, int x, int y, co
 {
   const std::lock_guard<std::mutex> guard(GlyphCanvas::Lock());
   const GlyphRecord* glyph = FindRecord(code);
-  return glyph != nullptr && BlendGlyph(target, *glyph, x, y, clip, kFullWeight);
+  const int weight = static_cast<int>(std::clamp(combineAlpha_, 0.0f, 1.0f) * static_cast<float>(kFullWeight));
+  return glyph != nullptr && BlendGlyph(target, *glyph, x, y, clip, weight);
 }
 
 bool LICE_CachedFont::BlendGlyph(LICE_IBitmap* target, const GlyphRecord& glyph, int x, int y, const IRectI& clip,

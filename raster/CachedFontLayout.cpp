@@ -70,11 +70,12 @@ int LICE_CachedFont::DrawCached(LICE_IBitmap* target, const char* text, int leng
 {
   if (target == nullptr || target->PixelData() == nullptr)
     return 0;
-  const float alpha =
-    (textFlags & TextUseForegroundAlpha) != 0 ? static_cast<float>(LICE_GetA(textColour_)) / 255.0f : 1.0f;
+  float alpha = combineAlpha_;
+  if ((textFlags & TextUseForegroundAlpha) != 0)
+    alpha *= static_cast<float>(LICE_GetA(textColour_)) / 255.0f;
   if (alpha == 0.0f)
     return 0;
-  const int weight = static_cast<int>(alpha * static_cast<float>(kFullWeight));
+  const int weight = static_cast<int>(std::clamp(alpha, 0.0f, 1.0f) * static_cast<float>(kFullWeight));
 
   int x = rect.left;
   int y = rect.top;

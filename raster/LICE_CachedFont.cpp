@@ -4,8 +4,6 @@
 #include "raster/LICE_PlatformFont.h"
 #include "raster/LICE_TextFlags.h"
 
-#include <utility>
-
 namespace
 {
 // At this cell height and above strings go to the platform whatever the flags.
@@ -59,7 +57,39 @@ void LICE_CachedFont::ForgetGlyphs()
   store_.Clear();
 }
 
-LICE_pixel LICE_CachedFont::SetForeground(LICE_pixel colour) { return std::exchange(textColour_, colour); }
+LICE_pixel LICE_CachedFont::SetForeground(LICE_pixel colour)
+{
+  const LICE_pixel previous = textColour_;
+  textColour_ = colour;
+  return previous;
+}
+
+LICE_pixel LICE_CachedFont::SetBackground(LICE_pixel colour)
+{
+  const LICE_pixel previous = backgroundColour_;
+  backgroundColour_ = colour;
+  return previous;
+}
+
+LICE_pixel LICE_CachedFont::SetEffectColour(LICE_pixel colour)
+{
+  const LICE_pixel previous = effectColour_;
+  effectColour_ = colour;
+  return previous;
+}
+
+int LICE_CachedFont::SetBackgroundMode(int mode)
+{
+  const int previous = backgroundMode_;
+  backgroundMode_ = mode;
+  return previous;
+}
+
+void LICE_CachedFont::SetCombine(int compositeMode, float alpha)
+{
+  combineMode_ = compositeMode;
+  combineAlpha_ = alpha;
+}
 
 bool LICE_CachedFont::WantsNativePath(int textFlags) const
 {
@@ -76,7 +106,7 @@ int LICE_CachedFont::DrawString(LICE_IBitmap* target, const char* text, int leng
   const std::lock_guard<std::mutex> guard(GlyphCanvas::Lock());
   if (WantsNativePath(textFlags))
   {
-    const LICE_NativeTextColours colours{.text = textColour_};
+    const LICE_NativeTextColours colours{textColour_, backgroundColour_, backgroundMode_};
     const bool forced = lineHeight_ >= kNativeOnlyLineHeight;
     if (const std::optional<int> drawn =
           platformFont_->DrawStringNative(target, text, length, rect, textFlags & ~TextNoNative, colours, forced))

@@ -1,43 +1,34 @@
 #pragma once
 
-#include "core/IRectI.h"
 #include "raster/GlyphRecord.h"
 #include "raster/GlyphStore.h"
-#include "raster/LICE_Bitmap.h"
+#include "raster/LICE_IFont.h"
 
 #include <array>
 #include <optional>
 #include <vector>
 
-class LICE_PlatformFont;
-
-// A font that lays out and draws UTF-8 strings into bitmaps; colours are
-// pixel words 0xAARRGGBB. It renders each character once through the
-// platform into an 8-bit coverage mask, caches the masks, and afterwards lays
-// out and blends strings into any bitmap without the platform. Where the
-// platform can draw whole strings (and the flags allow it), strings go to the
-// platform instead.
-class LICE_CachedFont
+// A font that renders each character once through the platform into an
+// 8-bit coverage mask, caches the masks, and afterwards lays out and blends
+// strings into any bitmap without the platform. Where the platform can draw
+// whole strings (and the flags allow it), strings go to the platform instead.
+class LICE_CachedFont final : public LICE_IFont
 {
 public:
   LICE_CachedFont();
-  ~LICE_CachedFont();
+  ~LICE_CachedFont() override;
 
-  LICE_CachedFont(const LICE_CachedFont&) = delete;
-  LICE_CachedFont& operator=(const LICE_CachedFont&) = delete;
-
-  // Adopts a platform font (or none) with FontFlags; forgets every glyph.
-  void AttachNativeFont(LICE_PlatformFont* font, int fontFlags);
-  // Returns the previous text colour.
-  LICE_pixel SetForeground(LICE_pixel colour);
-  // Draws `text` (`length` bytes, or up to its terminating zero when
-  // negative) inside `rect` with TextFlags into `target`, or only measures it
-  // with TextMeasure. Returns the height drawn or measured.
-  int DrawString(LICE_IBitmap* target, const char* text, int length, IRectI& rect, int textFlags);
-  LICE_PlatformFont* NativeFont() const { return platformFont_; }
-  int LineHeight() const { return lineHeight_; }
-  // Draws one already rendered character with its pen at (x, y), inside `clip`.
-  bool DrawGlyph(LICE_IBitmap* target, int code, int x, int y, const IRectI& clip);
+  void AttachNativeFont(LICE_PlatformFont* font, int fontFlags) override;
+  LICE_pixel SetForeground(LICE_pixel colour) override;
+  LICE_pixel SetBackground(LICE_pixel colour) override;
+  LICE_pixel SetEffectColour(LICE_pixel colour) override;
+  int SetBackgroundMode(int mode) override;
+  void SetCombine(int compositeMode, float alpha) override;
+  int DrawString(LICE_IBitmap* target, const char* text, int length, IRectI& rect, int textFlags) override;
+  LICE_pixel Foreground() const override { return textColour_; }
+  LICE_PlatformFont* NativeFont() const override { return platformFont_; }
+  int LineHeight() const override { return lineHeight_; }
+  bool DrawGlyph(LICE_IBitmap* target, int code, int x, int y, const IRectI& clip) override;
 
   // The character's record, rendering it first when needed; none when no
   // record can be made.
@@ -70,6 +61,11 @@ private:
   void ReleasePlatformFont();
 
   LICE_pixel textColour_ = 0;
+  LICE_pixel backgroundColour_ = 0xFFFFFFFF;
+  LICE_pixel effectColour_ = 0xFFFFFFFF;
+  int backgroundMode_ = 1;
+  int combineMode_ = 0;
+  float combineAlpha_ = 1.0f;
   int fontFlags_ = 0;
   int lineHeight_ = 0;
   std::array<GlyphRecord, 128> asciiGlyphs_{};

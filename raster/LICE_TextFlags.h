@@ -16,7 +16,7 @@ enum TextFlags : int
   TextNoClip = 0x100,
   // Draw nothing; the rectangle's right and bottom receive the text's extent.
   TextMeasure = 0x400,
-  // The text colour's alpha weights the text.
+  // The text colour's alpha scales the combine alpha.
   TextUseForegroundAlpha = 0x40000000,
   // Bit 31: never hand the string to the platform.
   TextNoNative = INT_MIN,

@@ -82,19 +82,22 @@ TEST(CachedFontGlyph, DrawnCoverageBlendsTheTextColourOverTheTarget)
 {
   // Opaque colour (200, 100, 0): d = c + (d - c) * (255 - v) / 256 per
   // channel over white, alpha stays 255; at alpha 128 with the foreground
-  // alpha flag the weight is D = 128: d = c + (d - c) * (256 - v * 128 / 256) / 256.
+  // alpha flag, or at combine alpha 0.5, the weight is D = 128:
+  // d = c + (d - c) * (256 - v * 128 / 256) / 256.
   struct Case
   {
     LICE_pixel colour;
     int flags;
+    float combineAlpha;
     bool halfWeight;
   };
-  for (const Case c : {Case{0xFFC86400, 0, false}, Case{0x80C86400, TextUseForegroundAlpha, true},
-                       Case{0x80C86400, 0, false}})
+  for (const Case c : {Case{0xFFC86400, 0, 1.0f, false}, Case{0x80C86400, TextUseForegroundAlpha, 1.0f, true},
+                       Case{0x80C86400, 0, 1.0f, false}, Case{0xFFC86400, 0, 0.5f, true}})
   {
     const FreeTypeReference reference(15);
     auto font = MakeFont(15);
     font->SetForeground(c.colour);
+    font->SetCombine(0, c.combineAlpha);
     auto target = MakeFilled(60, 30, kWhite);
     IRectI rect{10, 5, 60, 30};
     EXPECT_EQ(font->DrawString(target.get(), "Hg", -1, rect, c.flags), 15);
@@ -119,7 +122,7 @@ TEST(CachedFontGlyph, DrawnCoverageBlendsTheTextColourOverTheTarget)
       }
       pen += glyph.advance;
     }
-    EXPECT_TRUE(SamePixels(*target, *expected)) << std::hex << c.colour << " flags " << c.flags;
+    EXPECT_TRUE(SamePixels(*target, *expected)) << std::hex << c.colour << " flags " << c.flags << " combine alpha " << c.combineAlpha;
   }
 }
 
