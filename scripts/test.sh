@@ -9,14 +9,9 @@ scripts/install-packages.sh
 # serves this run.
 if [ -z "${DISPLAY:-}" ]; then
   if command -v Xvfb >/dev/null 2>&1; then
-    n=99
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    trap 'kill "$xvfb" 2>/dev/null' EXIT
-    tries=0
-    while [ ! -e "/tmp/.X11-unix/X$n" ] && [ "$tries" -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
-    export DISPLAY=":$n"
+    . scripts/xvfb.sh
+    velkor_start_xvfb
+    trap velkor_stop_xvfb EXIT
   else
     echo "test.sh: no X display and no Xvfb; the editor tests will be skipped" >&2
   fi

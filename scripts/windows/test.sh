@@ -12,7 +12,7 @@ root=$(pwd)
 windows=$root/scripts/windows
 build=$root/build/win
 . "$windows/paths.sh"
-. "$windows/xvfb.sh"
+. "$root/scripts/xvfb.sh"
 
 "$windows/build-deps.sh"
 

@@ -24,7 +24,7 @@ if [ -n "${DISPLAY:-}" ] || ! command -v Xvfb >/dev/null 2>&1; then
   exec wine "$@"
 fi
 
-. "$here/xvfb.sh"
+. "$here/../xvfb.sh"
 velkor_start_xvfb
 status=0
 wine "$@" || status=$?

@@ -1,4 +1,4 @@
-# Sourced by the Windows scripts: a private Xvfb on the first free display
+# Sourced by the test scripts: a private Xvfb on the first free display
 # number. velkor_start_xvfb exports DISPLAY and leaves the server's process
 # id in velkor_xvfb_pid; velkor_stop_xvfb stops that server.
 velkor_xvfb_pid=
