@@ -7,12 +7,11 @@
 
 namespace
 {
-constexpr int kGroupRows = 32;
 constexpr double kNoValue = -1.0;  // never a linked parameter's value
 
 struct GroupInstanceRecord
 {
-  int slotId = -1;  // -1 while free
+  bool used = false;
   bool pending = false;
   int group = -1;
 };
@@ -21,9 +20,9 @@ struct GroupInstanceRecord
 struct GroupTables
 {
   std::mutex guard;
-  std::array<bool, kGroupRows> groupFlags{};
+  std::array<bool, GroupLink::kGroups> groupFlags{};
   std::array<GroupInstanceRecord, GroupLink::kMaxInstances> records{};
-  std::array<std::array<double, GroupLink::kMaxParams>, kGroupRows> values;
+  std::array<std::array<double, GroupLink::kMaxParams>, GroupLink::kGroups> values;
 
   GroupTables()
   {
@@ -50,9 +49,9 @@ GroupLink::GroupLink(IPlugBase& owner, std::initializer_list<int> linkedParams) 
   std::lock_guard guard(tables.guard);
   for (int i = 0; i < kMaxInstances; ++i)
   {
-    if (tables.records[i].slotId == -1)
+    if (!tables.records[i].used)
     {
-      tables.records[i] = {i, false, -1};
+      tables.records[i] = {true, false, -1};
       mSlot = i;
       break;
     }
@@ -131,7 +130,7 @@ void GroupLink::PickUpFromGroup()
     row = tables.values[mGroup];
     own.pending = false;
     tables.groupFlags[mGroup] = std::any_of(tables.records.begin(), tables.records.end(), [&](const auto& r) {
-      return r.slotId != -1 && r.group == mGroup && r.pending;
+      return r.used && r.group == mGroup && r.pending;
     });
   }
 
