@@ -100,23 +100,21 @@ bool Pump(std::chrono::milliseconds limit, const std::function<bool()>& done)
   }
 }
 
-void Click(HWND window, int x, int y)
-{
-  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 void Press(HWND window, int x, int y)
 {
   SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
 }
 
+void Click(HWND window, int x, int y)
+{
+  Press(window, x, y);
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 void Drag(HWND window, int x, int y, const std::vector<POINT>& path)
 {
-  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  Press(window, x, y);
   POINT last{x, y};
   for (const POINT& point : path)
   {
