@@ -16,6 +16,13 @@ struct IRectI
   int Height() const { return bottom - top; }
   bool Contains(int x, int y) const { return !IsEmpty() && left <= x && x < right && top <= y && y < bottom; }
 
+  // The part of this rectangle inside (0, 0, width, height); its width or
+  // height is zero or negative when nothing is inside.
+  IRectI ClippedTo(int width, int height) const
+  {
+    return {std::max(left, 0), std::max(top, 0), std::min(right, width), std::min(bottom, height)};
+  }
+
   IRectI Union(const IRectI& other) const
   {
     return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),

@@ -136,8 +136,7 @@ bool LICE_CachedFont::BlendGlyph(LICE_IBitmap* target, const GlyphRecord& glyph,
 {
   if (!glyph.HasInk() || target == nullptr || target->PixelData() == nullptr)
     return false;
-  const IRectI area{std::max(clip.left, 0), std::max(clip.top, 0), std::min(clip.right, target->Width()),
-                    std::min(clip.bottom, target->Height())};
+  const IRectI area = clip.ClippedTo(target->Width(), target->Height());
   const int gx = x - glyph.leftOffset;
   if (gx >= area.right || y >= area.bottom || gx + glyph.maskWidth <= area.left || y + glyph.maskHeight <= area.top)
     return false;

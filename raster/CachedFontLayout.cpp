@@ -92,10 +92,8 @@ int LICE_CachedFont::DrawCached(LICE_IBitmap* target, const char* text, int leng
       y = rect.bottom - extent.height;
   }
 
-  IRectI clip{0, 0, target->Width(), target->Height()};
-  if ((textFlags & TextNoClip) == 0)
-    clip = {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, clip.right),
-            std::min(rect.bottom, clip.bottom)};
+  const IRectI clip = (textFlags & TextNoClip) != 0 ? IRectI{0, 0, target->Width(), target->Height()}
+                                                   : rect.ClippedTo(target->Width(), target->Height());
   if (clip.right <= clip.left || clip.bottom <= clip.top)
     return 0;
 

@@ -5,8 +5,7 @@
 
 void FillRect(LICE_IBitmap& bitmap, IRectI rect, LICE_pixel colour)
 {
-  rect = {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, bitmap.Width()),
-          std::min(rect.bottom, bitmap.Height())};
+  rect = rect.ClippedTo(bitmap.Width(), bitmap.Height());
   for (int y = rect.top; y < rect.bottom; ++y)
     std::fill_n(bitmap.PixelData() + static_cast<std::ptrdiff_t>(y) * bitmap.RowStride() + rect.left,
                 std::max(rect.Width(), 0), colour);

@@ -204,8 +204,7 @@ void IGraphicsLinux::StepEntryThenRedraw()
 
 void IGraphicsLinux::Invalidate(const IRectI& editorRect)
 {
-  const IRectI clipped{std::max(editorRect.left, 0), std::max(editorRect.top, 0),
-                       std::min(editorRect.right, Width()), std::min(editorRect.bottom, Height())};
+  const IRectI clipped = editorRect.ClippedTo(Width(), Height());
   if (clipped.Width() <= 0 || clipped.Height() <= 0)
     return;
   mInvalid = mInvalid.IsEmpty() ? clipped : mInvalid.Union(clipped);

@@ -12,12 +12,6 @@ namespace
 {
 constexpr int kBitsPerPixel = 32;
 
-IRectI ClippedTo(const IRectI& region, int width, int height)
-{
-  return {std::max(region.left, 0), std::max(region.top, 0), std::min(region.right, width),
-          std::min(region.bottom, height)};
-}
-
 // The source pixel a window pixel shows, kept inside the rows or columns drawn.
 int SourceOf(int windowPixel, double scale, int first, int last)
 {
@@ -51,7 +45,7 @@ void X11Presenter::PutPixels(char* pixels, int rowPixels, int rows, int sourceX,
 void X11Presenter::Present(LICE_IBitmap& source, const IRectI& region, double scale)
 {
   LICE_pixel* pixels = source.PixelData();
-  const IRectI drawn = ClippedTo(region, source.Width(), source.Height());
+  const IRectI drawn = region.ClippedTo(source.Width(), source.Height());
   if (pixels == nullptr || drawn.Width() <= 0 || drawn.Height() <= 0 || source.IsBottomUp())
     return;
   char* bytes = reinterpret_cast<char*>(pixels);

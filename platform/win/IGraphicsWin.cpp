@@ -198,8 +198,7 @@ bool IGraphicsWin::PresentRegion(const IRectI& region)
   const HDC target = BeginPaint(mWindow, &paint);
   LICE_IBitmap* surface = DrawingSurface();
   const HDC source = surface != nullptr ? static_cast<HDC>(surface->NativeContext()) : nullptr;
-  const IRectI drawn{std::max(region.left, 0), std::max(region.top, 0), std::min(region.right, Width()),
-                     std::min(region.bottom, Height())};
+  const IRectI drawn = region.ClippedTo(Width(), Height());
   if (target != nullptr && source != nullptr && drawn.Width() > 0 && drawn.Height() > 0)
   {
     const IRectI shown = WindowRectFor(drawn, mScale);

@@ -146,8 +146,7 @@ void IGraphicsWin::Paint()
   if (GetUpdateRect(window, &update, FALSE))
   {
     const IRectI shown = EditorRectFor({update.left, update.top, update.right, update.bottom}, mScale);
-    const IRectI region{std::max(shown.left, 0), std::max(shown.top, 0), std::min(shown.right, Width()),
-                        std::min(shown.bottom, Height())};
+    const IRectI region = shown.ClippedTo(Width(), Height());
     if (region.Width() > 0 && region.Height() > 0)
       DrawRegion(region);
   }
