@@ -1,6 +1,6 @@
 #include "graphics/TextEntryCommit.h"
 
-#include "core/IPlugParam.h"
+#include "core/IPlugBase.h"
 #include "graphics/IControl.h"
 
 #include <cctype>
@@ -60,4 +60,31 @@ void CommitTextEntry(IControl& control, const IPlugParam* param, const char* tex
     return;
   }
   control.TakeUserValue(param->NormalizeValue(EnteredPlainValue(*param, text)));
+}
+
+bool EntryTakesCharacterOfKind(ParamKind kind, int character)
+{
+  const bool signOrDigit = character == '+' || character == '-' || (character >= '0' && character <= '9');
+  switch (kind)
+  {
+  case KindBool:
+  case KindInt:
+  case KindEnum:
+    return signOrDigit;
+  case KindDouble:
+    return signOrDigit || character == '.';
+  default:
+    return true;
+  }
+}
+
+void CommitTextEntryAsGesture(IPlugBase& plug, IControl& control, const IPlugParam* param, const char* text)
+{
+  const int paramIdx = control.ParamIdx();
+  const bool gesture = param != nullptr && paramIdx >= 0;
+  if (gesture)
+    plug.BeginInformHostOfParamChange(paramIdx);
+  CommitTextEntry(control, param, text);
+  if (gesture)
+    plug.EndInformHostOfParamChange(paramIdx);
 }

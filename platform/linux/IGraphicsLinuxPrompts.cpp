@@ -11,12 +11,6 @@
 
 #include <algorithm>
 
-namespace
-{
-// What the entry hands on, as the fixed-size texts of the core hold it.
-constexpr std::size_t kCommittedLength = 31;
-} // namespace
-
 PopupMenuRecord* IGraphicsLinux::ShowPopupMenu(PopupMenuRecord& menu, const IRectI& rect)
 {
   ForgetPointerCapture();
@@ -75,19 +69,11 @@ void IGraphicsLinux::CloseEntry() { mEntry.reset(); }
 
 void IGraphicsLinux::CommitEntry()
 {
-  const std::string text = mEntry->field->Field().Text().substr(0, kCommittedLength);
+  const std::string text = mEntry->field->Field().Text().substr(0, kCommittedTextLength);
   IControl& control = *mEntry->control;
   const IPlugParam* param = mEntry->param;
   CloseEntry();
-  // The change reaches the host as a gesture of its own: the press that
-  // opened the entry has long been released.
-  const int paramIdx = control.ParamIdx();
-  const bool gesture = param != nullptr && paramIdx >= 0;
-  if (gesture)
-    Plug().BeginInformHostOfParamChange(paramIdx);
-  CommitTextEntry(control, param, text.c_str());
-  if (gesture)
-    Plug().EndInformHostOfParamChange(paramIdx);
+  CommitTextEntryAsGesture(Plug(), control, param, text.c_str());
 }
 
 void IGraphicsLinux::WaitModally(const std::function<bool()>& finished, const std::function<bool(XEvent&)>& take,

@@ -1,33 +1,15 @@
 #include "platform/linux/TextEntryField.h"
 
 #include "core/IPlugParam.h"
+#include "graphics/TextEntryCommit.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace
-{
-bool IsSignOrDigit(char c) { return c == '+' || c == '-' || (c >= '0' && c <= '9'); }
-bool IsPrintable(char c) { return c >= ' ' && c <= '~'; }
-} // namespace
-
 bool EntryAcceptsCharacter(const IPlugParam* param, char c)
 {
-  if (!IsPrintable(c))
-    return false;
-  if (param == nullptr)
-    return true;
-  switch (param->Kind())
-  {
-  case KindBool:
-  case KindInt:
-  case KindEnum:
-    return IsSignOrDigit(c);
-  case KindDouble:
-    return IsSignOrDigit(c) || c == '.';
-  default:
-    return true;
-  }
+  const bool printable = c >= ' ' && c <= '~';
+  return printable && (param == nullptr || EntryTakesCharacterOfKind(param->Kind(), c));
 }
 
 TextEntryField::TextEntryField(std::string text, int lengthLimit, const IPlugParam* param)

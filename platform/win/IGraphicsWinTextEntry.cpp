@@ -15,27 +15,6 @@ namespace
 {
 constexpr int kBoldWeight = 700;
 constexpr WORD kCommandNotification = 1;
-// What the entry hands on, as the fixed-size texts of the core hold it.
-constexpr int kCommittedLength = 31;
-
-// Signs and digits for switch, whole-number and choice parameters, a
-// decimal point too for continuous ones.
-bool EntryPassesCharacter(ParamKind kind, WPARAM character)
-{
-  const bool signOrDigit = character == '+' || character == '-' || (character >= '0' && character <= '9');
-  switch (kind)
-  {
-  case KindBool:
-  case KindInt:
-  case KindEnum:
-    return signOrDigit;
-  case KindDouble:
-    return signOrDigit || character == '.';
-  default:
-    return true;
-  }
-}
-
 DWORD AlignmentStyle(int alignment)
 {
   switch (alignment)
@@ -143,7 +122,7 @@ LRESULT IGraphicsWin::HandleEntryMessage(UINT message, WPARAM wParam, LPARAM lPa
     }
     break;
   case WM_CHAR:
-    if (entry.param != nullptr && wParam != VK_BACK && !EntryPassesCharacter(entry.param->Kind(), wParam))
+    if (entry.param != nullptr && wParam != VK_BACK && !EntryTakesCharacterOfKind(entry.param->Kind(), static_cast<int>(wParam)))
       return 0;
     break;
   case WM_COMMAND:
@@ -182,20 +161,12 @@ bool IGraphicsWin::StepTextEntry()
 
 void IGraphicsWin::CommitEntry()
 {
-  char text[kCommittedLength + 1] = {};
+  char text[kCommittedTextLength + 1] = {};
   SendMessageA(mEntry->field, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   IControl& control = *mEntry->control;
   const IPlugParam* param = mEntry->param;
   CloseEntry();
-  // The change reaches the host as a gesture of its own: the press that
-  // opened the entry has long been released.
-  const int paramIdx = control.ParamIdx();
-  const bool gesture = param != nullptr && paramIdx >= 0;
-  if (gesture)
-    Plug().BeginInformHostOfParamChange(paramIdx);
-  CommitTextEntry(control, param, text);
-  if (gesture)
-    Plug().EndInformHostOfParamChange(paramIdx);
+  CommitTextEntryAsGesture(Plug(), control, param, text);
 }
 
 void IGraphicsWin::CloseEntry()
