@@ -8,18 +8,6 @@ namespace VstHost
 {
 namespace
 {
-std::string BundleName(const std::string& bundlePath)
-{
-  std::string path = bundlePath;
-  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\'))
-    path.pop_back();
-  const std::string file = path.substr(path.find_last_of("/\\") + 1);
-  const std::string extension = ".vst3";
-  if (file.size() > extension.size() && file.compare(file.size() - extension.size(), extension.size(), extension) == 0)
-    return file.substr(0, file.size() - extension.size());
-  return file;
-}
-
 // Paths arrive in UTF-8; LoadLibraryW wants UTF-16 and backslashes.
 std::wstring WindowsPath(const std::string& path)
 {
@@ -51,7 +39,7 @@ std::string SystemErrorText(DWORD code)
 
 std::string ModuleBinaryPath(const std::string& bundlePath)
 {
-  return bundlePath + "/Contents/x86_64-win/" + BundleName(bundlePath) + ".vst3";
+  return bundlePath + "/Contents/x86_64-win/" + BundleName(bundlePath, "/\\") + ".vst3";
 }
 
 void* OpenLibrary(const std::string& path, std::string& error)
