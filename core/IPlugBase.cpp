@@ -1,22 +1,16 @@
 #include "IPlugBase.h"
 
 #include "BoundedText.h"
+#include "CopySamples.h"
 #include "HostKind.h"
 #include "Trace.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
-void CopySamples(double* to, const double* from, int nFrames)
-{
-  if (to != from)
-    std::memmove(to, from, sizeof(double) * nFrames);
-}
-
 // Each output takes the input of the same number, or silence where there is none.
 void PassThrough(const double* const* inputs, int nIn, double* const* outputs, int nOut, int nFrames)
 {

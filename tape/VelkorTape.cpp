@@ -1,20 +1,10 @@
 #include "VelkorTape.h"
 
+#include "core/CopySamples.h"
 #include "core/FourCharCode.h"
 #include "core/Units.h"
 #include "tape/TapeParameterSet.h"
 #include "tape/TapeParams.h"
-
-#include <cstring>
-
-namespace
-{
-void CopyChannel(double* to, const double* from, int nFrames)
-{
-  if (to != from)
-    std::memmove(to, from, sizeof(double) * nFrames);
-}
-}
 
 VelkorTape::VelkorTape()
   : IPlugVST3(kTapeParamCount, "1-1 2-2", 1, "VelkorTape", "", "Velkor", 0x10201, FourCharCode("Tape"),
@@ -137,16 +127,16 @@ void VelkorTape::ProcessAudioBlock(double** inputs, double** outputs, int nFrame
 
   if (Value(ParamBypass) >= 0.5)
   {
-    CopyChannel(outputs[1], inputs[1], nFrames);
-    CopyChannel(outputs[0], inputs[0], nFrames);
+    CopySamples(outputs[1], inputs[1], nFrames);
+    CopySamples(outputs[0], inputs[0], nFrames);
     return;
   }
 
   // The chain runs in place in the outputs: the host's input buffers may be
   // shared with others and are only read.
   const bool mono = !IsInputChannelConnected(1);
-  CopyChannel(outputs[1], inputs[mono ? 0 : 1], nFrames);
-  CopyChannel(outputs[0], inputs[0], nFrames);
+  CopySamples(outputs[1], inputs[mono ? 0 : 1], nFrames);
+  CopySamples(outputs[0], inputs[0], nFrames);
   const int channels = mono ? 1 : 2;
   mEngine.SetChannelCount(channels);
   mAutoGain.SetChannelCount(channels);
@@ -162,7 +152,7 @@ void VelkorTape::ProcessAudioBlock(double** inputs, double** outputs, int nFrame
   }
   mEngine.RunTapeChain(outputs, nFrames);
   if (mono)
-    CopyChannel(outputs[1], outputs[0], nFrames);
+    CopySamples(outputs[1], outputs[0], nFrames);
   ShowMeters();
 }
 
