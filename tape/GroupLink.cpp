@@ -19,7 +19,6 @@ struct GroupInstanceRecord
 // Shared by every instance of the module in this process.
 struct GroupTables
 {
-  std::mutex guard;
   std::array<bool, GroupLink::kGroups> groupFlags{};
   std::array<GroupInstanceRecord, GroupLink::kMaxInstances> records{};
   std::array<std::array<double, GroupLink::kMaxParams>, GroupLink::kGroups> values;
@@ -46,7 +45,7 @@ GroupLink::GroupLink(IPlugBase& owner, std::initializer_list<int> linkedParams) 
 
   PlugLockGuard ownerLock(mOwner.Lock());
   GroupTables& tables = Tables();
-  std::lock_guard guard(tables.guard);
+  std::lock_guard guard(TablesGuard());
   for (int i = 0; i < kMaxInstances; ++i)
   {
     if (!tables.records[i].used)
@@ -63,10 +62,15 @@ GroupLink::~GroupLink()
   if (mSlot < 0)
     return;
   PlugLockGuard ownerLock(mOwner.Lock());
-  GroupTables& tables = Tables();
-  std::lock_guard guard(tables.guard);
+  std::lock_guard guard(TablesGuard());
   // A freed record belongs to no group, so the next instance starts clean.
-  tables.records[mSlot] = GroupInstanceRecord{};
+  Tables().records[mSlot] = GroupInstanceRecord{};
+}
+
+std::mutex& GroupLink::TablesGuard()
+{
+  static std::mutex guard;
+  return guard;
 }
 
 bool GroupLink::IsLinked(int paramIdx) const
@@ -79,28 +83,41 @@ void GroupLink::SelectGroup(int choice)
 {
   if (mSlot < 0)
     return;
-  GroupTables& tables = Tables();
-  std::lock_guard guard(tables.guard);
-  GroupInstanceRecord& record = tables.records[mSlot];
-  if (choice < 1 || choice > kGroups)
-  {
-    mGroup = -1;
-    record.group = mGroup;
-    return;
-  }
-  mGroup = choice - 1;
-  record.group = mGroup;
-  record.pending = true;
+  mGroup = choice >= 1 && choice <= kGroups ? choice - 1 : -1;
+  mRecordOwed = true;
+  TrySettle();
 }
 
 void GroupLink::PublishToGroup()
 {
-  if (!InGroup() || mBusy != Idle)
+  if (!InGroup() || mPickingUp)
     return;
-  mBusy = Publishing;
+  mValuesOwed = true;
+  TrySettle();
+}
+
+void GroupLink::TrySettle()
+{
+  std::unique_lock guard(TablesGuard(), std::try_to_lock);
+  if (guard.owns_lock())
+    SettleHeld();
+}
+
+void GroupLink::SettleHeld()
+{
+  GroupTables& tables = Tables();
+  if (mRecordOwed)
   {
-    GroupTables& tables = Tables();
-    std::lock_guard guard(tables.guard);
+    // Joining flags the own record too: the next pick-up finds the own values
+    // in the row, changes nothing and clears it. Leaving keeps the flag.
+    GroupInstanceRecord& record = tables.records[mSlot];
+    record.group = mGroup;
+    if (InGroup())
+      record.pending = true;
+    mRecordOwed = false;
+  }
+  if (mValuesOwed && InGroup())
+  {
     tables.groupFlags[mGroup] = true;
     for (int k = 0; k < kMaxInstances; ++k)
       if (k != mSlot && tables.records[k].group == mGroup)
@@ -109,21 +126,28 @@ void GroupLink::PublishToGroup()
     for (int i = 0; i < nParams; ++i)
       tables.values[mGroup][i] = IsLinked(i) ? mOwner.GetParam(i)->Value() : kNoValue;
   }
-  mBusy = Idle;
+  mValuesOwed = false;
 }
 
 void GroupLink::PickUpFromGroup()
 {
   PlugLockGuard ownerLock(mOwner.Lock());
-  if (!InGroup() || mBusy != Idle)
+  if (mSlot < 0 || mPickingUp || (!InGroup() && !mRecordOwed))
     return;
 
-  // Copy the row and mark it seen in one step under the guard: a member that
-  // publishes while we apply flags us again instead of being lost.
+  // Settle what this instance owes first, so that a row published before its
+  // own change cannot undo that change; then copy the row and mark it seen in
+  // one step under the guard: a member that publishes while we apply flags us
+  // again instead of being lost.
   std::array<double, kMaxParams> row;
   {
+    std::unique_lock guard(TablesGuard(), std::try_to_lock);
+    if (!guard.owns_lock())
+      return;
+    SettleHeld();
+    if (!InGroup())
+      return;
     GroupTables& tables = Tables();
-    std::lock_guard guard(tables.guard);
     GroupInstanceRecord& own = tables.records[mSlot];
     if (!tables.groupFlags[mGroup] || !own.pending)
       return;
@@ -134,7 +158,7 @@ void GroupLink::PickUpFromGroup()
     });
   }
 
-  mBusy = PickingUp;
+  mPickingUp = true;
   const int nParams = std::min(mOwner.NParams(), kMaxParams);
   for (int i = 0; i < nParams; ++i)
   {
@@ -145,5 +169,5 @@ void GroupLink::PickUpFromGroup()
     mOwner.HandleParamChange(i, ChangeFromPlugin);
     mOwner.InformHostOfParamChange(i, param.Normalized());
   }
-  mBusy = Idle;
+  mPickingUp = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <mutex>
 
 class IPlugBase;
 
@@ -8,7 +9,10 @@ class IPlugBase;
 // settings. All instances of the module share process-wide group tables.
 //
 // Lock order: the owner's PlugLock, then the tables' guard. The guard is never
-// held while calling into an instance, so instances never wait on each other.
+// held while calling into an instance, and changes only ever try it: when
+// another instance holds it, what this one owes the tables (its membership,
+// its published values) waits for its next pick-up, at the next block or
+// editor tick. So an audio thread never waits on another instance.
 class GroupLink
 {
 public:
@@ -39,14 +43,22 @@ public:
   bool InGroup() const { return mGroup >= 0; }
   int Slot() const { return mSlot; }
 
-private:
-  enum Busy { Idle, PickingUp, Publishing };
+  // Guards the process-wide tables; held only for a few table writes.
+  static std::mutex& TablesGuard();
 
+private:
   bool IsLinked(int paramIdx) const;
+  // Writes what is owed unless another instance holds the tables.
+  void TrySettle();
+  // Writes what is owed, the guard held.
+  void SettleHeld();
 
   IPlugBase& mOwner;
-  Busy mBusy = Idle;
+  // Adopting the group's values must not publish them back.
+  bool mPickingUp = false;
   int mGroup = -1;  // 0..kGroups-1, -1 outside every group
+  bool mRecordOwed = false;  // the tables do not know mGroup yet
+  bool mValuesOwed = false;  // the linked values changed since they were published
   int mSlot = -1;
   std::array<int, kMaxParams> mLinkedParams{};
   int mLinkedCount = 0;
