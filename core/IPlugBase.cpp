@@ -107,14 +107,20 @@ int IPlugBase::CheckStateChunk(const IStateChunk& chunk, int startPos) const
 
 void IPlugBase::SetParamFromEditor(int paramIdx, double normalized)
 {
-  PlugLockGuard guard(mPlugLock);
   IPlugParam* param = GetParam(paramIdx);
   if (!param)
     return;
-  param->SetFromNormalized(normalized);
-  // The host hears the value the parameter took (snapped and clamped).
-  InformHostOfParamChange(paramIdx, param->Normalized());
-  HandleParamChange(paramIdx, ChangeFromEditor);
+  double taken = 0.0;
+  {
+    PlugLockGuard guard(mPlugLock);
+    param->SetFromNormalized(normalized);
+    taken = param->Normalized();
+    HandleParamChange(paramIdx, ChangeFromEditor);
+  }
+  // The host may take its time over an edit (automation recording, a
+  // sandbox's IPC); the audio thread must not wait for it on the lock. It
+  // hears the value the parameter took (snapped and clamped).
+  InformHostOfParamChange(paramIdx, taken);
 }
 
 void IPlugBase::ProcessAudioBlock(double** inputs, double** outputs, int nFrames)

@@ -9,6 +9,7 @@
 #include "ParamChangeSource.h"
 #include "PlugLock.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,8 @@ public:
   virtual void EditorClosing() {}
   // Graphics core, on every second consecutive timer tick with nothing to redraw; UI thread.
   virtual void EditorIdleHook() {}
+  // Graphics core, on every timer tick of the open editor; UI thread, PlugLock not held.
+  virtual void EditorTimerTick() {}
   // Adapter, when the host switches processing on or off.
   virtual void ActivationChanged(bool /*active*/) {}
   // State save and presets; any host thread. Default: SerializeParams.
@@ -62,11 +65,15 @@ public:
 
   // Graphics core, on a right click on a control; UI thread.
   virtual void ShowHostParamMenu(int paramIdx, int x, int y) = 0;
-  // Controls, during an editor gesture; UI thread. Takes PlugLock.
+  // Controls, during an editor gesture; UI thread. Takes PlugLock for the
+  // change only and tells the host after releasing it.
   virtual void SetParamFromEditor(int paramIdx, double normalized);
-  // Graphics core, at the start and end of a gesture; UI thread.
+  // Graphics core, at the start and end of a gesture; UI thread, PlugLock
+  // not held.
   virtual void BeginInformHostOfParamChange(int paramIdx) = 0;
-  // SetParamFromEditor and the plug-in; PlugLock held.
+  // SetParamFromEditor and the plug-in. Off the audio thread it calls into
+  // the host, so PlugLock must not be held; inside a block (audio thread,
+  // PlugLock held) the host hears it through the block's own output.
   virtual void InformHostOfParamChange(int paramIdx, double normalized) = 0;
   virtual void EndInformHostOfParamChange(int paramIdx) = 0;
   // The plug-in's processing; audio thread, PlugLock held.
@@ -80,7 +87,8 @@ public:
 
   // The plug-in's constructor: takes ownership of its editor and binds it.
   virtual void BindGraphics(IPlugEditor* editor);
-  virtual void ChangeLatency(int samples) { mLatency = samples; }
+  // Any thread; the adapter tells the host when it may.
+  virtual void ChangeLatency(int samples) { mLatency.store(samples); }
   // ApplyPreset and the adapter's state load; PlugLock held by the caller.
   virtual void SyncEditorToParams();
   virtual void PresetApplied() {}
@@ -154,12 +162,13 @@ public:
   bool IsInstrument() const { return mIsInstrument; }
   bool DoesMidi() const { return mDoesMidi; }
 
-  bool IsBypassed() const { return mBypassed; }
-  void SetBypassed(bool bypassed) { mBypassed = bypassed; }
+  // Written by the audio thread, read by the host's other threads.
+  bool IsBypassed() const { return mBypassed.load(std::memory_order_relaxed); }
+  void SetBypassed(bool bypassed) { mBypassed.store(bypassed, std::memory_order_relaxed); }
   double SampleRate() const { return mSampleRate; }
   void SetSampleRate(double sampleRate) { mSampleRate = sampleRate; }
   int BlockSize() const { return mBlockSize; }
-  int Latency() const { return mLatency; }
+  int Latency() const { return mLatency.load(); }
   int TailLength() const { return mTailLength; }
 
 private:
@@ -183,11 +192,11 @@ private:
   int mHostKind = -1;
   int mHostVersion = 0;
   bool mIsInstrument, mDoesMidi;
-  bool mBypassed = false;
+  std::atomic<bool> mBypassed{false};
   int mCurrentPreset = 0;
   double mSampleRate = 44100.0;
   int mBlockSize = 0;
-  int mLatency;
+  std::atomic<int> mLatency;
   int mTailLength = 0;
   std::vector<std::string> mUnitNames;
   std::unique_ptr<IPlugCanvas> mCanvas;

@@ -2,6 +2,11 @@
 
 // The plug-in framework's recursive lock: the same thread may take it again.
 // Each platform builds it from its own primitive under platform/<os>/.
+//
+// The audio thread holds an instance's lock for each whole block, so every
+// other holder keeps it only for short work of its own instance: never across
+// a call into the host (an edit, a restart request, reading or writing a
+// state stream, a resize), which takes as long as the host likes.
 class PlugLock
 {
 public:

@@ -56,6 +56,7 @@ int TextFlagsFor(const ITextStyle& style)
 
 bool IGraphics::CollectDirtyRegion(IRectI& region)
 {
+  mPlug.EditorTimerTick();
   bool dirty = false;
   for (const auto& control : mControls)
   {

@@ -131,9 +131,22 @@ void GroupLink::SettleHeld()
 
 void GroupLink::PickUpFromGroup()
 {
+  // The host hears what was adopted once the lock is released: on the
+  // editor thread that is a call into the host, which the audio thread must
+  // not wait for. Inside a block the lock stays held by the block, and the
+  // host hears it through the block's output.
+  std::array<int, kMaxParams> adopted;
+  std::array<double, kMaxParams> adoptedValues;
+  const int nAdopted = AdoptFromGroup(adopted, adoptedValues);
+  for (int k = 0; k < nAdopted; ++k)
+    mOwner.InformHostOfParamChange(adopted[k], adoptedValues[k]);
+}
+
+int GroupLink::AdoptFromGroup(std::array<int, kMaxParams>& adopted, std::array<double, kMaxParams>& adoptedValues)
+{
   PlugLockGuard ownerLock(mOwner.Lock());
   if (mSlot < 0 || mPickingUp || (!InGroup() && !mRecordOwed))
-    return;
+    return 0;
 
   // Settle what this instance owes first, so that a row published before its
   // own change cannot undo that change; then copy the row and mark it seen in
@@ -143,14 +156,14 @@ void GroupLink::PickUpFromGroup()
   {
     std::unique_lock guard(TablesGuard(), std::try_to_lock);
     if (!guard.owns_lock())
-      return;
+      return 0;
     SettleHeld();
     if (!InGroup())
-      return;
+      return 0;
     GroupTables& tables = Tables();
     GroupInstanceRecord& own = tables.records[mSlot];
     if (!tables.groupFlags[mGroup] || !own.pending)
-      return;
+      return 0;
     row = tables.values[mGroup];
     own.pending = false;
     tables.groupFlags[mGroup] = std::any_of(tables.records.begin(), tables.records.end(), [&](const auto& r) {
@@ -159,6 +172,7 @@ void GroupLink::PickUpFromGroup()
   }
 
   mPickingUp = true;
+  int nAdopted = 0;
   const int nParams = std::min(mOwner.NParams(), kMaxParams);
   for (int i = 0; i < nParams; ++i)
   {
@@ -167,7 +181,9 @@ void GroupLink::PickUpFromGroup()
       continue;
     param.SetClamped(row[i]);
     mOwner.HandleParamChange(i, ChangeFromPlugin);
-    mOwner.InformHostOfParamChange(i, param.Normalized());
+    adopted[nAdopted] = i;
+    adoptedValues[nAdopted++] = param.Normalized();
   }
   mPickingUp = false;
+  return nAdopted;
 }

@@ -36,8 +36,9 @@ public:
   // members. The last step of every parameter change, PlugLock held.
   void PublishToGroup();
 
-  // Adopts values that other members published since the last pick-up.
-  // Takes the owner's PlugLock itself, so any thread may call it.
+  // Adopts values that other members published since the last pick-up, then
+  // tells the host. Takes the owner's PlugLock itself, so any thread may call
+  // it; off the audio thread the caller must not hold it.
   void PickUpFromGroup();
 
   bool InGroup() const { return mGroup >= 0; }
@@ -48,6 +49,9 @@ public:
 
 private:
   bool IsLinked(int paramIdx) const;
+  // Applies the group's new values under the owner's PlugLock; lists the
+  // parameters it changed with their normalised values, returns their count.
+  int AdoptFromGroup(std::array<int, kMaxParams>& adopted, std::array<double, kMaxParams>& adoptedValues);
   // Writes what is owed unless another instance holds the tables.
   void TrySettle();
   // Writes what is owed, the guard held.

@@ -96,7 +96,22 @@ public:
   void EndInformHostOfParamChange(int paramIdx) override;
   void ReadTransport(ITransportInfo& info) override;
   void ResizeEditorWindow(int width, int height) override;
+  // Any thread, with or without PlugLock: the host hears of it through
+  // DeliverHostNotifications.
   void ChangeLatency(int samples) override;
+  void SetParamFromEditor(int paramIdx, double normalized) override;
+  void EditorTimerTick() override;
+
+  // Restart requests for the host (kLatencyChanged, ...). They arise inside
+  // blocks and parameter changes, where PlugLock is held, so they wait for
+  // the host's UI thread; any thread may add them.
+  void RequestRestart(int32 flags);
+  // Hands the waiting requests to the host when called on the host's UI
+  // thread (the one that initialised the plug-in) without PlugLock held;
+  // elsewhere they keep waiting. Called after every editor change, state
+  // load and editor tick, and from the host's own UI-thread calls, so a
+  // change that arrived inside a block is heard at the host's next call.
+  void DeliverHostNotifications();
 
   // Editor views; UI thread.
   void ViewOpened(IPlugVST3View* view);
@@ -129,6 +144,8 @@ private:
   // Set for the duration of process(): changes made then are reported
   // through the block's output parameter changes, never the component handler.
   std::atomic<std::thread::id> mAudioThread{};
+  std::atomic<std::thread::id> mUiThread{};
+  std::atomic<int32> mPendingRestartFlags{0};
   Steinberg::Vst::IParameterChanges* mOutputChanges = nullptr;
 
   // Parameters whose editor gesture the host has been told about: an end

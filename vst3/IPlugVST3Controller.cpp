@@ -110,6 +110,7 @@ IPlugParam* IPlugVST3::ParamOfId(ParamID id)
 
 tresult PLUGIN_API IPlugVST3::getParamStringByValue(ParamID id, ParamValue valueNormalized, String128 string)
 {
+  DeliverHostNotifications();
   const IPlugParam* param = ParamOfId(id);
   if (!param || !string)
     return kResultFalse;
@@ -127,6 +128,7 @@ ParamValue PLUGIN_API IPlugVST3::plainParamToNormalized(ParamID id, ParamValue p
 
 ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id)
 {
+  DeliverHostNotifications();
   if (id == kBypassParamId)
     return IsBypassed() ? 1.0 : 0.0;
   const IPlugParam* param = ParamOfId(id);
@@ -283,6 +285,17 @@ void IPlugVST3::EndInformHostOfParamChange(int paramIdx)
     return;
   mGestureOpen[paramIdx] = false;
   endEdit(static_cast<ParamID>(paramIdx));
+}
+
+void IPlugVST3::SetParamFromEditor(int paramIdx, double normalized)
+{
+  IPlugBase::SetParamFromEditor(paramIdx, normalized);
+  DeliverHostNotifications();
+}
+
+void IPlugVST3::EditorTimerTick()
+{
+  DeliverHostNotifications();
 }
 
 void IPlugVST3::ShowHostParamMenu(int paramIdx, int x, int y)

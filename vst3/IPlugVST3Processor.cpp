@@ -56,6 +56,8 @@ IPlugVST3::~IPlugVST3() = default;
 
 tresult PLUGIN_API IPlugVST3::initialize(FUnknown* context)
 {
+  // Hosts initialise, and restart, their plug-ins on their UI thread.
+  mUiThread.store(std::this_thread::get_id());
   const tresult result = SingleComponentEffect::initialize(context);
 
   if (FUnknownPtr<IHostApplication> host(context); host)
@@ -108,6 +110,7 @@ void IPlugVST3::AddBuses()
 tresult PLUGIN_API IPlugVST3::setActive(TBool state)
 {
   ActivationChanged(state != 0);
+  DeliverHostNotifications();
   return kResultOk;
 }
 
@@ -411,38 +414,63 @@ void IPlugVST3::ReadTransport(ITransportInfo& info)
 
 void IPlugVST3::ChangeLatency(int samples)
 {
+  if (samples == Latency())
+    return;
   IPlugBase::ChangeLatency(samples);
-  if (componentHandler)
-    componentHandler->restartComponent(kLatencyChanged);
+  RequestRestart(kLatencyChanged);
 }
 
+void IPlugVST3::RequestRestart(int32 flags)
+{
+  mPendingRestartFlags.fetch_or(flags);
+}
+
+void IPlugVST3::DeliverHostNotifications()
+{
+  if (std::this_thread::get_id() != mUiThread.load() || mPendingRestartFlags.load() == 0)
+    return;
+  const int32 flags = mPendingRestartFlags.exchange(0);
+  if (flags != 0 && componentHandler)
+    componentHandler->restartComponent(flags);
+}
+
+// The host's stream is read and written with PlugLock released: a host may
+// take its time over it, and the audio thread must not wait for that.
 tresult PLUGIN_API IPlugVST3::getState(IBStream* state)
 {
-  PlugLockGuard guard(Lock());
-  IStateChunk chunk;
-  if (!state || !SaveStateChunk(chunk) || !chunk.AppendInt32(IsBypassed() ? 1 : 0))
+  if (!state)
     return kResultFalse;
+  IStateChunk chunk;
+  {
+    PlugLockGuard guard(Lock());
+    if (!SaveStateChunk(chunk) || !chunk.AppendInt32(IsBypassed() ? 1 : 0))
+      return kResultFalse;
+  }
   state->write(const_cast<uint8*>(chunk.Data()), chunk.Size(), nullptr);
+  DeliverHostNotifications();
   return kResultOk;
 }
 
 tresult PLUGIN_API IPlugVST3::setState(IBStream* state)
 {
-  PlugLockGuard guard(Lock());
   IStateChunk chunk;
   if (!ReadStateStream(state, chunk, kMaxStateBytes, HostKind() == kHostWavelab))
     return kResultFalse;
 
-  // Everything is checked before anything changes: a broken stream leaves
-  // every parameter and the bypass flag as they were.
-  const int bypassPos = CheckStateChunk(chunk, 0);
-  int32_t bypass = 0;
-  if (bypassPos < 0 || chunk.ReadInt32At(bypassPos, bypass) < 0)
-    return kResultFalse;
+  {
+    PlugLockGuard guard(Lock());
+    // Everything is checked before anything changes: a broken stream leaves
+    // every parameter and the bypass flag as they were.
+    const int bypassPos = CheckStateChunk(chunk, 0);
+    int32_t bypass = 0;
+    if (bypassPos < 0 || chunk.ReadInt32At(bypassPos, bypass) < 0)
+      return kResultFalse;
 
-  LoadStateChunk(chunk, 0);
-  SetBypassed(bypass != 0);
-  SyncEditorToParams();
+    LoadStateChunk(chunk, 0);
+    SetBypassed(bypass != 0);
+    SyncEditorToParams();
+  }
+  DeliverHostNotifications();
   return kResultOk;
 }
 
