@@ -9,7 +9,7 @@ HissRandom HissRandom::ForThisThread()
 
 void HissRandom::StoreForThisThread() const
 {
-  StoreThreadRandomState(mState);
+  mHome.store(mState, std::memory_order_relaxed);
 }
 
 int NextHissRandom()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 // The hiss's random source: a linear congruential generator with values
@@ -9,8 +10,7 @@ class HissRandom
 {
 public:
   // The calling thread's generator. Draws reach the thread's state with
-  // StoreForThisThread, so a block touches thread storage (slow in a shared
-  // module) twice instead of once a sample or once a slice.
+  // StoreForThisThread, so a block looks the thread's state up once.
   static HissRandom ForThisThread();
   void StoreForThisThread() const;
 
@@ -21,8 +21,12 @@ public:
   }
 
 private:
-  explicit HissRandom(std::uint32_t state) : mState(state) {}
+  explicit HissRandom(std::atomic<std::uint32_t>& home)
+    : mHome(home), mState(home.load(std::memory_order_relaxed))
+  {
+  }
 
+  std::atomic<std::uint32_t>& mHome;
   std::uint32_t mState;
 };
 

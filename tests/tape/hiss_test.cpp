@@ -2,12 +2,16 @@
 #include "tape/HissGenerator.h"
 #include "tape/HissRandom.h"
 #include "tape/TapeEngine.h"
+#include "tape/ThreadStateTable.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <complex>
+#include <set>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -33,6 +37,59 @@ TEST(HissRandom, AFreshThreadStartsTheSequenceFromOne)
   });
   EXPECT_EQ(random, std::vector<int>(std::begin(expectedRandom), std::end(expectedRandom)));
   EXPECT_EQ(unit, std::vector<double>(std::begin(expectedUnit), std::end(expectedUnit)));
+}
+
+// Each of 64 threads running at once draws its own sequence from 1: none
+// takes values from another's.
+TEST(HissRandom, SixtyFourThreadsAtOnceEachDrawTheirOwnSequence)
+{
+  constexpr int kThreads = 64;
+  constexpr int kDraws = 2000;
+  std::vector<int> expected;
+  std::uint32_t state = 1;
+  for (int i = 0; i < kDraws; ++i)
+  {
+    state = state * 214013u + 2531011u;
+    expected.push_back(static_cast<int>((state >> 16) & 0x7FFF));
+  }
+  std::vector<std::vector<int>> drawn(kThreads);
+  std::atomic<int> ready{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t)
+  {
+    threads.emplace_back([&, t] {
+      ++ready;
+      while (ready.load() < kThreads)
+        std::this_thread::yield();
+      for (int i = 0; i < kDraws; ++i)
+        drawn[t].push_back(NextHissRandom());
+    });
+  }
+  for (std::thread& thread : threads)
+    thread.join();
+  for (int t = 0; t < kThreads; ++t)
+    EXPECT_EQ(drawn[t], expected) << "thread " << t;
+}
+
+TEST(ThreadStateTable, EachKeyKeepsItsRowAndKeysBeyondTheTableShareOne)
+{
+  ThreadStateTable<4> table(1);
+  std::set<std::atomic<std::uint32_t>*> rows;
+  for (std::uint64_t key : {11u, 12u, 13u, 14u})
+  {
+    std::atomic<std::uint32_t>& row = table.StateOf(key);
+    EXPECT_EQ(row.load(), 1u);
+    row.store(static_cast<std::uint32_t>(key * 100));
+    rows.insert(&row);
+  }
+  EXPECT_EQ(rows.size(), 4u);
+  for (std::uint64_t key : {14u, 11u, 13u, 12u})
+    EXPECT_EQ(table.StateOf(key).load(), key * 100);
+
+  std::atomic<std::uint32_t>& overflow = table.StateOf(15);
+  EXPECT_EQ(rows.count(&overflow), 0u);
+  EXPECT_EQ(overflow.load(), 1u);
+  EXPECT_EQ(&table.StateOf(16), &overflow);
 }
 
 TEST(HissRandom, UnitSamplesSpanMinusOneToOne)
