@@ -67,6 +67,9 @@ void IPlugVST3::AddParameters()
           WidenText(param.DisplayTextFor(v), text);
           list->appendString(text);
         }
+        // The SDK's list starts every entry at 0; a host's "reset to default"
+        // must give the plug-in's own default.
+        list->getInfo().defaultNormalizedValue = param.NormalizeValue(param.Default());
         parameters.addParameter(list);
         break;
       }

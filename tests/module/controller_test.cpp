@@ -87,6 +87,28 @@ TEST_F(ModuleTest, ValuesAndTextsComeFromThePlugInsParameters)
   EXPECT_DOUBLE_EQ(controller->getParamNormalized(7), 1.0);
 }
 
+// A host's "reset to default" sets the published default: it must be the
+// value the plug-in starts with ("Hiss" and "Output compensation" start on).
+TEST_F(ModuleTest, EveryPublishedDefaultIsTheValueThePlugInStartsWith)
+{
+  auto plug = NewInstance();
+  IEditController* controller = plug->Controller();
+  const int32 count = controller->getParameterCount();
+  for (int32 i = 0; i < count; ++i)
+  {
+    ParameterInfo info{};
+    ASSERT_EQ(controller->getParameterInfo(i, info), kResultTrue) << i;
+    EXPECT_DOUBLE_EQ(info.defaultNormalizedValue, controller->getParamNormalized(info.id)) << "parameter " << i;
+  }
+  struct Case { int32 index; double normalized; };
+  for (const Case& c : {Case{6, 1.0}, Case{9, 1.0}, Case{12, 0.6}, Case{3, 0.0}})
+  {
+    ParameterInfo info{};
+    controller->getParameterInfo(c.index, info);
+    EXPECT_DOUBLE_EQ(info.defaultNormalizedValue, c.normalized) << c.index;
+  }
+}
+
 TEST_F(ModuleTest, DefaultStateAfterInitialisation)
 {
   auto plug = NewInstance();
