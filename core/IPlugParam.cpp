@@ -48,7 +48,7 @@ void IPlugParam::DefineDouble(const char* name, double defaultValue, double min,
   mName = FieldText(name);
   mLabel = FieldText(label);
   mGroup = FieldText(group);
-  mValue = defaultValue;
+  mValue.Store(defaultValue);
   mDefault = defaultValue;
   mMin = min;
   mStep = step;
@@ -94,7 +94,7 @@ void IPlugParam::SetFromNormalized(double normalized)
   // (a choice below 0 would index outside its table).
   if (!std::isfinite(normalized))
     return;
-  mValue = SnappedPlainFromNormalized(normalized);
+  mValue.Store(SnappedPlainFromNormalized(normalized));
 }
 
 double IPlugParam::SnappedPlainFromNormalized(double normalized) const
@@ -113,7 +113,7 @@ void IPlugParam::SetClamped(double plain)
 {
   if (std::isnan(plain))
     return;
-  mValue = plain < mMin ? mMin : std::min(plain, mMax);
+  mValue.Store(plain < mMin ? mMin : std::min(plain, mMax));
 }
 
 double IPlugParam::NormalizeValue(double plain) const
@@ -127,7 +127,7 @@ double IPlugParam::NormalizeValue(double plain) const
 
 double IPlugParam::Normalized() const
 {
-  return NormalizeValue(mValue);
+  return NormalizeValue(Value());
 }
 
 const IPlugParam::DisplayText* IPlugParam::FindDisplayText(int value) const
@@ -146,7 +146,7 @@ const char* IPlugParam::DisplayTextFor(int value) const
 
 const char* IPlugParam::UnitLabel() const
 {
-  const DisplayText* entry = FindDisplayText(TruncToInt(mValue));
+  const DisplayText* entry = FindDisplayText(TruncToInt(Value()));
   if (entry && !entry->text.empty())
     return "";
   return mLabel.c_str();

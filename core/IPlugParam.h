@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@ enum ParamKind : int
 };
 
 // One automatable value of a plug-in. Writers hold the plug-in's PlugLock; the
-// object itself holds plain data and no lock.
+// value itself is atomic because the host's threads read it without the lock
+// while the audio thread may be writing it. The rest is set once, at
+// definition.
 //
 // Plain values live in [min, max]; hosts and controls exchange normalised
 // values n in [0, 1] through the shape law  plain = min + n^shape * (max - min).
@@ -44,7 +47,7 @@ public:
   const char* DisplayTextFor(int value) const;
 
   ParamKind Kind() const { return mKind; }
-  double Value() const { return mValue; }
+  double Value() const { return mValue.Load(); }
   double Min() const { return mMin; }
   double Max() const { return mMax; }
   double Step() const { return mStep; }
@@ -65,7 +68,25 @@ private:
   double SnappedPlainFromNormalized(double normalized) const;
 
   ParamKind mKind = KindNone;
-  double mValue = 0.0;
+  // Copies of a parameter take the value as it stands.
+  class SharedValue
+  {
+  public:
+    SharedValue() = default;
+    SharedValue(const SharedValue& other) : mValue(other.Load()) {}
+    SharedValue& operator=(const SharedValue& other)
+    {
+      Store(other.Load());
+      return *this;
+    }
+    double Load() const { return mValue.load(std::memory_order_relaxed); }
+    void Store(double value) { mValue.store(value, std::memory_order_relaxed); }
+
+  private:
+    std::atomic<double> mValue{0.0};
+  };
+
+  SharedValue mValue;
   double mMin = 0.0;
   double mMax = 1.0;
   double mStep = 1.0;

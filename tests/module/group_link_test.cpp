@@ -1,5 +1,6 @@
 #include "ModuleFixture.h"
 
+#include <atomic>
 #include <random>
 #include <thread>
 
@@ -118,6 +119,54 @@ TEST_F(GroupLinkTest, MembersOnTwoAudioThreadsAgreeAfterwards)
   }
   for (ParamID id : kLinked)
     EXPECT_DOUBLE_EQ(a->Normalized(id), b->Normalized(id)) << id;
+}
+
+// The host's threads read values and texts while the audio threads write
+// them (the automatic gain moving "Input level", a member adopting the
+// group's values); run under the thread sanitizer this finds any data race.
+TEST_F(GroupLinkTest, HostThreadsReadEveryParameterWhileMembersProcess)
+{
+  auto a = Join(kGroup1);
+  auto b = Join(kGroup1);
+  a->QueueParameter(1, 1.0);  // "Auto input" on, published to b too
+  RunBlock(*a);
+
+  std::atomic<bool> playing{true};
+  auto play = [&](PluginInstance& plug, bool changesDecks) {
+    for (int block = 0; block < 1500; ++block)
+    {
+      if (changesDecks && block % 50 == 0)
+        plug.QueueParameter(6, (block / 50 % 8) / 7.0);
+      RunBlock(plug);
+    }
+  };
+  std::thread poller([&] {
+    while (playing.load())
+    {
+      for (PluginInstance* plug : {a.get(), b.get()})
+      {
+        IEditController* controller = plug->Controller();
+        for (int32 i = 0; i < controller->getParameterCount(); ++i)
+        {
+          ParameterInfo info{};
+          controller->getParameterInfo(i, info);
+          String128 text{};
+          controller->getParamStringByValue(info.id, controller->getParamNormalized(info.id), text);
+        }
+      }
+    }
+  });
+  std::thread first(play, std::ref(*a), true);
+  std::thread second(play, std::ref(*b), false);
+  first.join();
+  second.join();
+  playing = false;
+  poller.join();
+  RunBlock(*a);
+  RunBlock(*b);
+
+  EXPECT_NE(a->Normalized(0), 0.5);  // the automatic gain moved "Input level"
+  EXPECT_DOUBLE_EQ(a->Normalized(6), b->Normalized(6));
 }
 
 TEST_F(GroupLinkTest, InstancesBeyondTheTableStayOutsideEveryGroup)
