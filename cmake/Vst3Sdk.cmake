@@ -29,9 +29,6 @@ set(_vst3_sdk_sources
 list(TRANSFORM _vst3_sdk_sources PREPEND ${VST3_SDK_DIR}/)
 
 add_library(velkor_vst3sdk STATIC ${_vst3_sdk_sources} ${PROJECT_SOURCE_DIR}/vst3/GuiInterfaceIds.cpp)
-if(NOT WIN32)
-  target_sources(velkor_vst3sdk PRIVATE ${PROJECT_SOURCE_DIR}/platform/linux/RunLoopInterfaceIds.cpp)
-endif()
 target_include_directories(velkor_vst3sdk SYSTEM PUBLIC ${VST3_SDK_DIR})
 # RELEASE keeps the SDK's debug output out of the host's console in every build.
 target_compile_definitions(velkor_vst3sdk PUBLIC RELEASE=1)

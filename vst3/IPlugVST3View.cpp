@@ -1,8 +1,7 @@
 #include "IPlugVST3View.h"
 
 #include "IPlugVST3.h"
-#include "PlatformEditorType.h"
-#include "ViewRunLoop.h"
+#include "ViewPlatform.h"
 
 #include <cmath>
 #include <cstring>

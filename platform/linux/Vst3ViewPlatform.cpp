@@ -1,4 +1,4 @@
-#include "vst3/ViewRunLoop.h"
+#include "vst3/ViewPlatform.h"
 
 #include "core/IPlugEditor.h"
 #include "platform/linux/EditorRunLoop.h"
@@ -175,6 +175,9 @@ private:
   std::vector<TimerHandler*> mTimers;
 };
 } // namespace
+
+// A Linux host hands an X11 window id, and its run loop through the frame.
+const char* const kEditorPlatformType = "X11EmbedWindowID";
 
 bool ConnectViewRunLoop(IPlugFrame* frame, IPlugEditor& editor)
 {
