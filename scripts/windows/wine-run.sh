@@ -14,11 +14,16 @@ WINEDEBUG=-all
 # No prompts to install Wine's .NET and HTML engines: nothing here uses them.
 WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$velkor_win_cache"
-  # Test processes start in parallel; one of them creates the prefix.
-  flock "$velkor_win_cache/wineprefix.lock" \
-    sh -c '[ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1'
+# Made once wineboot has set the prefix up. The registry files say nothing:
+# a persistent Wine server writes them when it likes.
+ready=$WINEPREFIX/.velkor-ready
+if [ ! -f "$ready" ]; then
+  mkdir -p "$velkor_win_cache" "$WINEPREFIX"
+  # Test processes start in parallel; one of them creates the prefix. -o
+  # keeps the lock from Wine's own processes, which wineboot leaves running
+  # and which would otherwise hold it for as long as the Wine server lives.
+  READY=$ready flock -o "$velkor_win_cache/wineprefix.lock" \
+    sh -c '[ -f "$READY" ] || { wineboot --init >/dev/null 2>&1 && touch "$READY"; }'
 fi
 if [ -n "${DISPLAY:-}" ] || ! command -v Xvfb >/dev/null 2>&1; then
   exec wine "$@"
