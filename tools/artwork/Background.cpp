@@ -157,16 +157,15 @@ void paintButtonSeat(cairo_t* cr, const Rect& button) {
   cairo_fill(cr);
 }
 
-// The narrow selectors' texts take their whole width: their arrow gets a
-// strip of the window of its own, right of the control.
+// The arrow says the window opens a menu, so it lies inside the control,
+// where a click opens it; a narrow selector's centred text leaves room for it
+// a pixel nearer the edge.
 constexpr double narrowSelectorWidth = 60;
-constexpr double arrowStrip = 12;
 
 void paintSelector(cairo_t* cr, const Rect& r) {
   const bool narrow = r.w < narrowSelectorWidth;
-  const Rect window = narrow ? Rect{r.x, r.y, r.w + arrowStrip, r.h} : r;
-  insetWindow(cr, window, 2.5, rgb(0xF4F1E8));
-  const double ax = narrow ? r.right() + 5.5 : r.right() - 7;
+  insetWindow(cr, r, 2.5, rgb(0xF4F1E8));
+  const double ax = narrow ? r.right() - 6 : r.right() - 7;
   const double ay = r.centreY() + 1.5;
   cairo_move_to(cr, ax - 3.5, ay - 2.5);
   cairo_line_to(cr, ax + 3.5, ay - 2.5);
@@ -246,8 +245,8 @@ void paintNameplates(cairo_t* cr, const Lettering& lettering) {
 
 }  // namespace
 
-Surface drawBackground(const Lettering& lettering) {
-  Surface picture = makeImage(static_cast<int>(L::width), static_cast<int>(L::height));
+Surface drawBackground(const Lettering& lettering, int scale) {
+  Surface picture = makeImage(static_cast<int>(L::width), static_cast<int>(L::height), scale);
   Context context = makeContext(picture);
   cairo_t* cr = context.get();
 

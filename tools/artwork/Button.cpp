@@ -57,8 +57,8 @@ void paintLensDetail(cairo_t* cr, bool lit) {
 
 }  // namespace
 
-Surface drawButton() {
-  return stackFrames(size, size, 2, [](cairo_t* cr, int frame) {
+Surface drawButton(int scale) {
+  return stackFrames(size, size, 2, scale, [](cairo_t* cr, int frame) {
     const bool lit = frame == 1;
     paintBezel(cr);
     if (lit) {

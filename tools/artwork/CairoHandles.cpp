@@ -4,11 +4,12 @@
 
 namespace velkor::artwork {
 
-Surface makeImage(int width, int height) {
-  Surface surface{cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)};
+Surface makeImage(int width, int height, int scale) {
+  Surface surface{cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * scale, height * scale)};
   if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
     throw std::runtime_error("cannot create a picture surface");
   }
+  cairo_surface_set_device_scale(surface.get(), scale, scale);
   return surface;
 }
 

@@ -22,7 +22,9 @@ using Context = std::unique_ptr<cairo_t, ContextDeleter>;
 using Pattern = std::unique_ptr<cairo_pattern_t, PatternDeleter>;
 
 // Every picture is drawn with alpha so controls can leave their corners see-through.
-Surface makeImage(int width, int height);
+// A picture for a display of `scale` times the editor's pixels holds that many
+// more pixels each way, and is drawn in the editor's pixels all the same.
+Surface makeImage(int width, int height, int scale);
 Context makeContext(const Surface& surface);
 
 // Throws when cairo reports an error, so a broken picture never gets written silently.

@@ -2,9 +2,9 @@
 
 namespace velkor::artwork {
 
-Surface stackFrames(int frameWidth, int frameHeight, int frameCount,
+Surface stackFrames(int frameWidth, int frameHeight, int frameCount, int scale,
                     const std::function<void(cairo_t*, int frameIndex)>& drawFrame) {
-  Surface strip = makeImage(frameWidth, frameHeight * frameCount);
+  Surface strip = makeImage(frameWidth, frameHeight * frameCount, scale);
   Context cr = makeContext(strip);
   for (int i = 0; i < frameCount; ++i) {
     cairo_save(cr.get());

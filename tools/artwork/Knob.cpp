@@ -40,8 +40,8 @@ void paintSpunSheen(cairo_t* cr) {
 }
 
 // The parts that do not turn: the shadow, the skirt's lighting and the spun cap.
-Surface paintBody() {
-  Surface body = makeImage(size, size);
+Surface paintBody(int scale) {
+  Surface body = makeImage(size, size, scale);
   Context context = makeContext(body);
   cairo_t* cr = context.get();
 
@@ -114,9 +114,9 @@ void paintPointer(cairo_t* cr, double angle) {
 
 }  // namespace
 
-Surface drawKnob() {
-  const Surface body = paintBody();
-  return stackFrames(size, size, frameCount, [&](cairo_t* cr, int frame) {
+Surface drawKnob(int scale) {
+  const Surface body = paintBody(scale);
+  return stackFrames(size, size, frameCount, scale, [&](cairo_t* cr, int frame) {
     const double value = frame / static_cast<double>(frameCount - 1);
     const double angle = -sweep / 2 + sweep * value;
     cairo_set_source_surface(cr, body.get(), 0, 0);

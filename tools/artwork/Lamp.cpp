@@ -37,8 +37,8 @@ void paintLamp(cairo_t* cr, double glow) {
 
 }  // namespace
 
-Surface drawLamp() {
-  return stackFrames(size, size, frameCount, [](cairo_t* cr, int frame) {
+Surface drawLamp(int scale) {
+  return stackFrames(size, size, frameCount, scale, [](cairo_t* cr, int frame) {
     paintLamp(cr, frame / static_cast<double>(frameCount - 1));
   });
 }

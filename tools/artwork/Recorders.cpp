@@ -5,11 +5,11 @@
 
 namespace velkor::artwork {
 
-Surface drawRecorders() {
+Surface drawRecorders(int scale) {
   using PaintMachine = void (*)(cairo_t*);
   const PaintMachine machines[] = {recorder::paintJapaneseDeck, recorder::paintAmericanDeck,
                                    recorder::paintSwissDeck, recorder::paintSecondAmericanDeck};
-  return stackFrames(recorder::frameSize, recorder::frameSize, 4,
+  return stackFrames(recorder::frameSize, recorder::frameSize, 4, scale,
                      [&](cairo_t* cr, int frame) { machines[frame](cr); });
 }
 

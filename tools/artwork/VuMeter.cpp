@@ -196,8 +196,8 @@ void paintGlass(cairo_t* cr) {
 
 }  // namespace
 
-Surface drawVuMeter(const Lettering& lettering) {
-  Surface dial = makeImage(frameWidth, frameHeight);
+Surface drawVuMeter(const Lettering& lettering, int scale) {
+  Surface dial = makeImage(frameWidth, frameHeight, scale);
   {
     Context cr = makeContext(dial);
     paintBezel(cr.get());
@@ -205,7 +205,7 @@ Surface drawVuMeter(const Lettering& lettering) {
     paintScale(cr.get(), lettering);
     paintLampSeat(cr.get(), lettering);
   }
-  return stackFrames(frameWidth, frameHeight, frameCount, [&](cairo_t* cr, int frame) {
+  return stackFrames(frameWidth, frameHeight, frameCount, scale, [&](cairo_t* cr, int frame) {
     cairo_set_source_surface(cr, dial.get(), 0, 0);
     cairo_paint(cr);
     paintNeedle(cr, frame / static_cast<double>(frameCount - 1));
