@@ -12,8 +12,9 @@
 std::unique_ptr<LICE_MemBitmap> LICE_DecodePng(const unsigned char* bytes, int byteCount);
 
 // Pictures are decoded whole into memory, so a header announcing an absurd
-// size is refused before anything is allocated for it.
-constexpr std::uint32_t kPngMaxSide = 16384;
+// size is refused before anything is allocated for it. A side may be as long
+// as a film strip of a hundred frames at twice the editor's scale.
+constexpr std::uint32_t kPngMaxSide = 32768;
 constexpr std::uint64_t kPngMaxPixels = std::uint64_t{1} << 26;
 
 constexpr bool LICE_PngSizeAcceptable(std::uint32_t width, std::uint32_t height)

@@ -255,9 +255,10 @@ TEST(PngDecode, SizeLimitAllowsEditorPicturesAndRefusesHugeOnes)
   EXPECT_TRUE(LICE_PngSizeAcceptable(760, 450));
   EXPECT_TRUE(LICE_PngSizeAcceptable(16384, 4096));
   EXPECT_TRUE(LICE_PngSizeAcceptable(4096, 16384));
+  EXPECT_TRUE(LICE_PngSizeAcceptable(500, 25000)) << "the meter's strip at twice the scale";
   EXPECT_FALSE(LICE_PngSizeAcceptable(16384, 4097));
-  EXPECT_FALSE(LICE_PngSizeAcceptable(16385, 1));
-  EXPECT_FALSE(LICE_PngSizeAcceptable(1, 16385));
+  EXPECT_FALSE(LICE_PngSizeAcceptable(32769, 1));
+  EXPECT_FALSE(LICE_PngSizeAcceptable(1, 32769));
   EXPECT_FALSE(LICE_PngSizeAcceptable(0, 10));
   EXPECT_FALSE(LICE_PngSizeAcceptable(10, 0));
 }
