@@ -165,7 +165,7 @@ std::optional<int> LICE_PlatformFont::DrawStringNative(LICE_IBitmap* target, con
                                                        IRectI& rect, int flags, const LICE_NativeTextColours& colours,
                                                        bool forced)
 {
-  if (!forced && RunningUnderWine())
+  if (!forced && !NativeTextPathAvailable())
     return std::nullopt;
   const bool measuring = (flags & TextMeasure) != 0;
   HDC context = target != nullptr ? static_cast<HDC>(target->NativeContext()) : nullptr;

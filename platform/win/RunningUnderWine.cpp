@@ -2,6 +2,13 @@
 
 #include <windows.h>
 
+#include <atomic>
+
+namespace
+{
+std::atomic<bool> gNativeTextUnderWine{false};
+} // namespace
+
 bool RunningUnderWine()
 {
   // Both answers are the same on every thread; asking twice is harmless.
@@ -14,3 +21,7 @@ bool RunningUnderWine()
   }();
   return underWine;
 }
+
+bool NativeTextPathAvailable() { return !RunningUnderWine() || gNativeTextUnderWine.load(); }
+
+void TakeNativeTextPathUnderWine(bool take) { gNativeTextUnderWine = take; }

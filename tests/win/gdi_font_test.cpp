@@ -216,3 +216,105 @@ TEST(GdiFont, TheCachedFontDrawsFromGdiGlyphsUnderWine)
   EXPECT_EQ(font->DrawString(&target, "Hi", -1, area, TextOneLine), kHeight);
   EXPECT_GT(CountPixels(target, 0x000000u), 5);
 }
+
+namespace
+{
+// Ink darker than white: how much, and where its centre lies.
+struct Ink
+{
+  double amount = 0.0;
+  double x = 0.0;
+  double y = 0.0;
+};
+
+Ink InkOnWhite(LICE_SysBitmap& bitmap)
+{
+  Ink ink;
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+    {
+      const LICE_pixel p = bitmap.PixelData()[static_cast<std::ptrdiff_t>(y) * bitmap.RowStride() + x];
+      const double weight = 255.0 - (LICE_GetR(p) + LICE_GetG(p) + LICE_GetB(p)) / 3.0;
+      ink.amount += weight;
+      ink.x += weight * x;
+      ink.y += weight * y;
+    }
+  if (ink.amount > 0.0)
+  {
+    ink.x /= ink.amount;
+    ink.y /= ink.amount;
+  }
+  return ink;
+}
+
+// Real Windows hands opaque strings to GDI whole, where Wine does not: these
+// tests ask for that path under Wine.
+class NativeTextPath : public ::testing::Test
+{
+protected:
+  void SetUp() override { TakeNativeTextPathUnderWine(true); }
+  void TearDown() override { TakeNativeTextPathUnderWine(false); }
+
+  // "0.0 dB" centred in the middle of a white 120 x 30 bitmap, as a knob
+  // prints its value, through the cached font's DrawString, on the native
+  // path or on Wine's own.
+  static Ink Print(LICE_CachedFont& font, LICE_SysBitmap& target, bool native)
+  {
+    TakeNativeTextPathUnderWine(native);
+    target.SetSize(120, 30);
+    Fill(target, 0x00FFFFFFu);
+    IRectI rect{0, 0, 120, 30};
+    font.DrawString(&target, "0.0 dB", -1, rect, TextCentre | TextMiddle | TextOneLine | TextNoClip);
+    TakeNativeTextPathUnderWine(true);
+    return InkOnWhite(target);
+  }
+};
+} // namespace
+
+TEST_F(NativeTextPath, IsTakenUnderWineWhenAskedFor)
+{
+  EXPECT_TRUE(RunningUnderWine());
+  EXPECT_TRUE(NativeTextPathAvailable());
+  const std::unique_ptr<LICE_PlatformFont> font = LICE_PlatformFont::Create(Request());
+  ASSERT_NE(font, nullptr);
+  IRectI rect;
+  EXPECT_TRUE(font->DrawStringNative(nullptr, "Hi", -1, rect, kMeasureOneLine, {}, false).has_value());
+  TakeNativeTextPathUnderWine(false);
+  EXPECT_FALSE(NativeTextPathAvailable());
+  EXPECT_FALSE(font->DrawStringNative(nullptr, "Hi", -1, rect, kMeasureOneLine, {}, false).has_value());
+}
+
+// The native path measures the whole string as GDI does and prints it in
+// the same place with about the same ink as the glyphs the cached path
+// blends; an opaque background, which only GDI paints, shows which path drew.
+TEST_F(NativeTextPath, TheCachedFontHandsOpaqueStringsToGdiWholeInTheSamePlace)
+{
+  constexpr int kKnobTextHeight = 15;
+  auto font = std::make_unique<LICE_CachedFont>();
+  font->AttachNativeFont(LICE_PlatformFont::Create(Request(kKnobTextHeight)).release(),
+                         FontOwnsNative | FontPreferNative);
+  ASSERT_NE(font->NativeFont(), nullptr);
+  font->SetForeground(LICE_RGBA(64, 64, 64, 255));
+  const ReferenceFont reference(kKnobTextHeight);
+
+  IRectI measured{3, 4, 3, 4};
+  EXPECT_EQ(font->DrawString(nullptr, "0.0 dB", -1, measured, kMeasureOneLine), reference.Bytes("0.0 dB").cy);
+  EXPECT_EQ(measured, (IRectI{3, 4, 3 + reference.Bytes("0.0 dB").cx, 4 + reference.Bytes("0.0 dB").cy}));
+
+  LICE_SysBitmap native;
+  LICE_SysBitmap cached;
+  const Ink nativeInk = Print(*font, native, true);
+  const Ink cachedInk = Print(*font, cached, false);
+  ASSERT_GT(cachedInk.amount, 0.0);
+  EXPECT_NEAR(nativeInk.amount / cachedInk.amount, 1.0, 0.25);
+  EXPECT_NEAR(nativeInk.x, 60.0, 1.5);
+  EXPECT_NEAR(nativeInk.y, cachedInk.y, 1.5);
+  EXPECT_NEAR(nativeInk.x, cachedInk.x, 1.5);
+
+  font->SetBackground(LICE_RGBA(0, 0, 255, 255));
+  font->SetBackgroundMode(2);
+  Print(*font, native, true);
+  Print(*font, cached, false);
+  EXPECT_GT(CountPixels(native, 0x0000FFu), 100) << "GDI painted the string's background";
+  EXPECT_EQ(CountPixels(cached, 0x0000FFu), 0);
+}
