@@ -4,32 +4,38 @@
 
 namespace
 {
-// The tape editor drawn once and settled.
+// The tape editor at a display scale (the benchmark's argument, in
+// hundredths), drawn once and settled.
 struct HeadlessTapeEditor : TapeEditorFixture
 {
-  HeadlessTapeEditor()
+  explicit HeadlessTapeEditor(const benchmark::State& state)
   {
+    graphics->SetHostScaleFactor(static_cast<double>(state.range(0)) / 100.0);
     ShowSettled();
     graphics->presented.clear();
   }
 };
 
+void AtScales(benchmark::internal::Benchmark* benchmark) { benchmark->Arg(100)->Arg(150)->Arg(200); }
+
 void FullRedraw(benchmark::State& state)
 {
-  HeadlessTapeEditor editor;
+  HeadlessTapeEditor editor(state);
   for (auto _ : state)
   {
     editor.graphics->DrawRegion({0, 0, 760, 450});
     editor.graphics->presented.clear();
   }
 }
-BENCHMARK(FullRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(FullRedraw)->Apply(AtScales)->Unit(benchmark::kMillisecond);
 
 // One timer tick while audio plays: four meter values pushed, the dirty
-// region collected and drawn.
+// region collected and drawn. Each meter shows every frame once, so that
+// frames a fractional scale resamples are made on the first round only, as
+// they are in a window showing the meters for a while.
 void MetersOnlyFrame(benchmark::State& state)
 {
-  HeadlessTapeEditor editor;
+  HeadlessTapeEditor editor(state);
   const int meters[] = {editor.meters.leftVu, editor.meters.rightVu, editor.meters.leftLamp,
                         editor.meters.rightLamp};
   int frame = 0;
@@ -44,5 +50,17 @@ void MetersOnlyFrame(benchmark::State& state)
     editor.graphics->presented.clear();
   }
 }
-BENCHMARK(MetersOnlyFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(MetersOnlyFrame)->Apply(AtScales)->Unit(benchmark::kMicrosecond);
+
+// A timer tick with nothing to draw: the dirty collection alone.
+void IdleTick(benchmark::State& state)
+{
+  HeadlessTapeEditor editor(state);
+  for (auto _ : state)
+  {
+    IRectI region;
+    benchmark::DoNotOptimize(editor.graphics->CollectDirtyRegion(region));
+  }
+}
+BENCHMARK(IdleTick)->Arg(100)->Unit(benchmark::kMicrosecond);
 } // namespace

@@ -12,6 +12,9 @@ public:
   // Creates the drawing surface at the editor's size and display scale.
   virtual void CreateDrawingSurfaces() = 0;
   virtual LICE_IBitmap* DrawingSurface() = 0;
+  // The display scale the drawing surface was made at: its pixels per editor
+  // pixel, each way.
+  virtual double DrawScale() const = 0;
 
   // Binding: the parameter's normalised value reaches every control bound to
   // it, and the first auxiliary binding of each control that names it.
@@ -25,7 +28,13 @@ public:
   // The editor window inside the host's parent window (UI thread).
   virtual void* OpenEditorWindow(void* parent) = 0;
   virtual void CloseEditorWindow() = 0;
+  // The scale in force: the host's content scale factor once it gave one,
+  // else the system's (graphics/DisplayScaleChoice.h says why).
   virtual double GetDisplayScale() = 0;
+  // The host's content scale factor, limited to 1..4 (UI thread, no lock
+  // held): the editor draws at it from now on and an open window takes its
+  // size. False, and nothing changed, for a factor that is no scale.
+  virtual bool SetHostScaleFactor(double factor) = 0;
   virtual int Width() const = 0;
   virtual int Height() const = 0;
 };

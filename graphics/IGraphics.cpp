@@ -51,6 +51,20 @@ void IGraphics::Resize(int width, int height)
 
 bool IGraphics::IsWindowOpen() { return GetWindowHandle() != nullptr; }
 
+bool IGraphics::SetHostScaleFactor(double factor)
+{
+  if (!mScaleChoice.TakeHostFactor(factor))
+    return false;
+  // A factor equal to the scale drawn at changes nothing: a host repeating
+  // itself is no reason to repaint.
+  if (GetDisplayScale() == mDrawScale && DrawingSurface() != nullptr)
+    return true;
+  CreateDrawingSurfaces();
+  MarkAllControlsDirty();
+  DisplayScaleChanged();
+  return true;
+}
+
 const char* IGraphics::GetDrawingApiName() { return ""; }
 
 int IGraphics::AddControl(std::unique_ptr<IControl> control)

@@ -2,12 +2,14 @@
 
 #include "core/IPlugEditor.h"
 #include "core/IRectI.h"
+#include "graphics/DisplayScaleChoice.h"
 #include "graphics/IBlendSetting.h"
 #include "graphics/IColorRGBA.h"
 #include "graphics/IFrameBitmap.h"
 #include "graphics/IMouseState.h"
 #include "graphics/ITextStyle.h"
 #include "graphics/PopupMenuRecord.h"
+#include "graphics/ResampledTiles.h"
 
 #include <memory>
 #include <string>
@@ -30,7 +32,11 @@ class LICE_SysBitmap;
 //
 // Coordinates are editor pixels with the origin at the top left, before
 // display scaling; the pointer operations take window pixels and divide them
-// by the display scale.
+// by the display scale. The drawing surface has the window's pixels: at a
+// display scale other than 1 pictures are drawn from their drawing at twice
+// the editor's pixels where there is one (resampled where the scale is not
+// 2) and texts at the scaled size, so that the window shows every pixel it
+// has rather than a stretched picture.
 class IGraphics : public IPlugEditor
 {
 public:
@@ -80,13 +86,23 @@ public:
   virtual bool GetClipboardText(std::string& text) = 0;
   virtual void SetWindowAlpha(int alpha) = 0;
   ~IGraphics() override;
+  // Platform: the scale in force (ScaleInForce of the system's scale).
   double GetDisplayScale() override = 0;
+  bool SetHostScaleFactor(double factor) override;
+  double DrawScale() const override { return mDrawScale; }
   // A CursorShape.
   virtual void SetCursorShape(int shape) = 0;
   virtual void HideCursor() = 0;
   virtual void RestoreCursor() = 0;
   // The module's PNG resource `id`; none when it cannot be loaded.
   virtual std::unique_ptr<LICE_IBitmap> LoadPngResource(int id, const char* name) = 0;
+
+  // Pictures drawn at twice the editor's pixels: `doubleId` (`doublePath`)
+  // is the picture of resource `resourceId` at 2x, loaded the first time the
+  // editor draws at a scale above 1. A picture of resource `resourceId` must
+  // have been loaded; a 2x picture of any other size than twice its own is
+  // not used.
+  void AddDoubleScalePicture(int resourceId, int doubleId, const char* doublePath);
 
   // Controls. The graphics core owns them; list order is drawing order.
   // Returns the control's list index.
@@ -161,9 +177,31 @@ protected:
   CursorMemory& SavedCursor() { return mSavedCursor; }
   void SetLastChosenColour(const IColorRGBA& colour) { mLastChosenColour = colour; }
   void ForgetPointerCapture();
+  bool HasHostScaleFactor() const { return mScaleChoice.HasHostFactor(); }
+  // The host's factor when it gave one, else `systemScale`.
+  double ScaleInForce(double systemScale) const { return mScaleChoice.InForce(systemScale); }
+  // The scale in force changed (a host factor arrived) and the drawing
+  // surface follows it: an open window takes the new size and repaints.
+  virtual void DisplayScaleChanged() {}
 
 private:
+  struct DoubleScalePicture
+  {
+    const LICE_IBitmap* single;
+    int id;
+    std::string path;
+    // Loaded on first need; none when it cannot be used.
+    LICE_IBitmap* raster = nullptr;
+    bool looked = false;
+  };
+
   int ToEditorPixels(int windowPixels);
+  // Whether a control drawing into `rect` reaches into the region being drawn.
+  bool MeetsDrawRegion(const IRectI& rect) const;
+  // The drawing of `single` at twice its pixels, or none.
+  LICE_IBitmap* DoubleScaleOf(const LICE_IBitmap* single);
+  bool DrawScaledFrameBitmap(const IFrameBitmap& bitmap, const IRectI& dest, int sourceX, int sourceY,
+                             const IBlendSetting& blend);
   // The topmost visible, enabled control under (x, y), or -1.
   int HitTestControls(int x, int y) const;
   // The control holding the pointer capture, else the one under (x, y).
@@ -174,6 +212,12 @@ private:
   std::vector<std::unique_ptr<IControl>> mControls;
   IPlugBase& mPlug;
   IRectI mDrawRegion;
+  // The draw region in the drawing surface's pixels.
+  IRectI mSurfaceRegion;
+  DisplayScaleChoice mScaleChoice;
+  double mDrawScale = 1.0;
+  std::vector<DoubleScalePicture> mDoubleScalePictures;
+  ResampledTiles mResampledTiles;
   CursorMemory mSavedCursor;
   std::unique_ptr<LICE_SysBitmap> mDrawingSurface;
   int mWidth;

@@ -4,6 +4,7 @@
 #include "graphics/IControl.h"
 #include "graphics/IGraphics.h"
 #include "graphics/RasterCache.h"
+#include "graphics/WindowRects.h"
 #include "raster/LICE_CachedFont.h"
 #include "raster/LICE_Composite.h"
 #include "raster/LICE_PlatformFont.h"
@@ -38,6 +39,8 @@ IRectI ClipToRegion(const IRectI& dest, const IRectI& region)
   return {std::max(dest.left, region.left), std::max(dest.top, region.top), std::min(dest.right, region.right),
           std::min(dest.bottom, region.bottom)};
 }
+
+bool UsableScale(double scale) { return scale > 0.0 && std::isfinite(scale); }
 
 int TextFlagsFor(const ITextStyle& style)
 {
@@ -89,13 +92,52 @@ bool IGraphics::DrawRegion(const IRectI& region)
   if (mControls.empty())
     return true;
   mDrawRegion = region;
+  mSurfaceRegion = mDrawScale == 1.0 ? region : WindowRectFor(region, mDrawScale);
   for (const auto& control : mControls)
   {
-    if (!control->IsHidden() && Meets(region, control->DrawRect()))
+    if (!control->IsHidden() && MeetsDrawRegion(control->DrawRect()))
       control->Render(*this);
     control->MarkClean();
   }
   return PresentRegion(region);
+}
+
+// At a fractional scale a window pixel can straddle two editor pixels: a
+// control whose edge ends inside a pixel of the region has a share in it.
+bool IGraphics::MeetsDrawRegion(const IRectI& rect) const
+{
+  if (mDrawScale == 1.0)
+    return Meets(mDrawRegion, rect);
+  return Meets(mSurfaceRegion, WindowRectFor(rect, mDrawScale));
+}
+
+void IGraphics::AddDoubleScalePicture(int resourceId, int doubleId, const char* doublePath)
+{
+  if (const LICE_IBitmap* single = RasterCache().Find(resourceId))
+    mDoubleScalePictures.push_back({single, doubleId, doublePath != nullptr ? doublePath : ""});
+}
+
+LICE_IBitmap* IGraphics::DoubleScaleOf(const LICE_IBitmap* single)
+{
+  for (DoubleScalePicture& picture : mDoubleScalePictures)
+  {
+    if (picture.single != single)
+      continue;
+    if (!picture.looked)
+    {
+      picture.looked = true;
+      LICE_IBitmap* raster = RasterCache().Find(picture.id);
+      if (raster == nullptr)
+      {
+        if (std::unique_ptr<LICE_IBitmap> loaded = LoadPngResource(picture.id, picture.path.c_str()))
+          raster = RasterCache().Append(picture.id, std::move(loaded));
+      }
+      if (raster != nullptr && raster->Width() == 2 * single->Width() && raster->Height() == 2 * single->Height())
+        picture.raster = raster;
+    }
+    return picture.raster;
+  }
+  return nullptr;
 }
 
 const IFrameBitmap& IGraphics::LoadFrameBitmap(int resourceId, const char* path, int frameCount, bool framesSideBySide)
@@ -117,8 +159,12 @@ const IFrameBitmap& IGraphics::LoadFrameBitmap(int resourceId, const char* path,
 void IGraphics::CreateDrawingSurfaces()
 {
   const double scale = GetDisplayScale();
+  const double drawScale = UsableScale(scale) ? scale : 1.0;
+  if (drawScale != mDrawScale)
+    mResampledTiles.Clear();
+  mDrawScale = drawScale;
   mDrawingSurface = std::make_unique<LICE_SysBitmap>();
-  mDrawingSurface->SetSize(static_cast<int>(std::trunc(scale * mWidth)), static_cast<int>(std::trunc(scale * mHeight)));
+  mDrawingSurface->SetSize(ScaledSize(mWidth, drawScale), ScaledSize(mHeight, drawScale));
   // The plug-in's canvas draws into the surface's pixels: it must let go
   // of the old ones before anything draws again.
   if (IPlugCanvas* canvas = mPlug.GetCanvas())
@@ -130,6 +176,8 @@ LICE_IBitmap* IGraphics::DrawingSurface() { return mDrawingSurface.get(); }
 bool IGraphics::DrawFrameBitmap(const IFrameBitmap& bitmap, const IRectI& dest, int sourceX, int sourceY,
                                 const IBlendSetting* blend)
 {
+  if (mDrawScale != 1.0)
+    return DrawScaledFrameBitmap(bitmap, dest, sourceX, sourceY, blend != nullptr ? *blend : IBlendSetting{});
   const IRectI clipped = ClipToRegion(dest, mDrawRegion);
   if (clipped.Width() <= 0 || clipped.Height() <= 0)
     return true;
@@ -139,6 +187,46 @@ bool IGraphics::DrawFrameBitmap(const IFrameBitmap& bitmap, const IRectI& dest, 
   const IBlendSetting setting = blend != nullptr ? *blend : IBlendSetting{};
   LICE_Composite(mDrawingSurface.get(), bitmap.raster, clipped.left, clipped.top, &source, setting.weight,
                  setting.CompositeMode());
+  return true;
+}
+
+// The part of the picture the destination shows (editor pixels) lands on
+// the window pixels the destination covers. Each window pixel shows the
+// picture at its centre: taken from the 2x drawing where there is one (at
+// scale 2 pixel for pixel), otherwise resampled from the nearer drawing.
+bool IGraphics::DrawScaledFrameBitmap(const IFrameBitmap& bitmap, const IRectI& dest, int sourceX, int sourceY,
+                                      const IBlendSetting& blend)
+{
+  if (bitmap.raster == nullptr || dest.IsEmpty() || !MeetsDrawRegion(dest))
+    return true;
+  LICE_IBitmap* doubled = mDrawScale > 1.0 ? DoubleScaleOf(bitmap.raster) : nullptr;
+  LICE_IBitmap& source = doubled != nullptr ? *doubled : *bitmap.raster;
+  const int factor = doubled != nullptr ? 2 : 1;
+
+  const IRectI shown = WindowRectFor(dest, mDrawScale);
+  const IRectI area{sourceX * factor, sourceY * factor, (sourceX + dest.Width()) * factor,
+                    (sourceY + dest.Height()) * factor};
+  const LICE_SampleGrid grid{(shown.left / mDrawScale - dest.left + sourceX) * factor,
+                             (shown.top / mDrawScale - dest.top + sourceY) * factor, factor / mDrawScale};
+
+  const IRectI drawn{std::max(shown.left, mSurfaceRegion.left), std::max(shown.top, mSurfaceRegion.top),
+                     std::min(shown.right, mSurfaceRegion.right), std::min(shown.bottom, mSurfaceRegion.bottom)};
+  if (drawn.Width() <= 0 || drawn.Height() <= 0)
+    return true;
+  const bool pixelForPixel = grid.step == 1.0 && grid.originX == std::floor(grid.originX) &&
+                             grid.originY == std::floor(grid.originY);
+  if (pixelForPixel)
+  {
+    const int x = static_cast<int>(grid.originX) + (drawn.left - shown.left);
+    const int y = static_cast<int>(grid.originY) + (drawn.top - shown.top);
+    const IRectI from{x, y, x + drawn.Width(), y + drawn.Height()};
+    LICE_Composite(mDrawingSurface.get(), &source, drawn.left, drawn.top, &from, blend.weight, blend.CompositeMode());
+    return true;
+  }
+  LICE_MemBitmap& tile = mResampledTiles.Tile(source, area, grid, shown.Width(), shown.Height());
+  const IRectI from{drawn.left - shown.left, drawn.top - shown.top, drawn.right - shown.left,
+                    drawn.bottom - shown.top};
+  LICE_Composite(mDrawingSurface.get(), &tile, drawn.left, drawn.top, &from, blend.weight, blend.CompositeMode());
   return true;
 }
 
@@ -152,6 +240,21 @@ bool IGraphics::DrawStyledText(ITextStyle& style, const char* text, IRectI& rect
   font->SetForeground(style.colour.Packed());
   const int flags = TextFlagsFor(style);
 
+  if (!measureOnly && mDrawScale != 1.0)
+  {
+    // The same text at the window's size, in the window pixels the
+    // rectangle covers; measuring stays in editor pixels.
+    ITextStyle scaled = style;
+    scaled.size = std::max(1, static_cast<int>(std::lround(style.size * mDrawScale)));
+    scaled.cachedFont = nullptr;
+    LICE_CachedFont* scaledFont = FindOrCreateFont(scaled);
+    if (scaledFont == nullptr)
+      return false;
+    scaledFont->SetForeground(style.colour.Packed());
+    IRectI area = WindowRectFor(rect, mDrawScale);
+    scaledFont->DrawString(mDrawingSurface.get(), text, -1, area, flags);
+    return true;
+  }
   if (!measureOnly)
   {
     IRectI area = rect;

@@ -59,4 +59,9 @@ void ycairo_canvas::BindCanvas(IPlugEditor& editor)
   cairo_rectangle(context_, 0, 0, width_, height_);
   cairo_fill(context_);
   cairo_surface_flush(surface_);
+  // Controls draw in editor pixels; cairo turns them into the surface's,
+  // so text and shapes come out at the window's resolution.
+  const double scale = editor.DrawScale();
+  if (scale != 1.0 && scale > 0.0)
+    cairo_scale(context_, scale, scale);
 }

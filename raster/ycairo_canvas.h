@@ -17,8 +17,9 @@ public:
   ycairo_canvas& operator=(const ycairo_canvas&) = delete;
 
   // Wraps the editor's current drawing surface, releasing any earlier
-  // wrapping, and paints it once with the clear colour. Without pixels the
-  // canvas stays unbound.
+  // wrapping, and paints it once with the clear colour. The context draws in
+  // editor pixels, scaled to the surface's by the editor's draw scale.
+  // Without pixels the canvas stays unbound.
   void BindCanvas(IPlugEditor& editor) override;
 
   // None while unbound.

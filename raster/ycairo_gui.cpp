@@ -3,6 +3,8 @@
 #include "core/IPlugBase.h"
 #include "raster/ycairo_canvas.h"
 
+#include <cmath>
+
 ycairo_gui::ycairo_gui(IPlugBase& plug, const IRectI& rect) : rect_(rect), plug_(plug) {}
 
 cairo_t* ycairo_gui::BeginCairoClip()
@@ -15,8 +17,18 @@ cairo_t* ycairo_gui::BeginCairoClip()
   if (context_ == nullptr)
     return nullptr;
 
-  // The graphics core blits into the same pixels between cairo's draws.
-  cairo_surface_mark_dirty_rectangle(surface_, rect_.left, rect_.top, rect_.Width(), rect_.Height());
+  // The graphics core blits into the same pixels between cairo's draws; the
+  // rectangle is in editor pixels, the surface's may be finer.
+  double left = rect_.left;
+  double top = rect_.top;
+  double right = rect_.right;
+  double bottom = rect_.bottom;
+  cairo_user_to_device(context_, &left, &top);
+  cairo_user_to_device(context_, &right, &bottom);
+  const int deviceLeft = static_cast<int>(std::floor(left));
+  const int deviceTop = static_cast<int>(std::floor(top));
+  cairo_surface_mark_dirty_rectangle(surface_, deviceLeft, deviceTop, static_cast<int>(std::ceil(right)) - deviceLeft,
+                                     static_cast<int>(std::ceil(bottom)) - deviceTop);
   cairo_new_path(context_);
   cairo_rectangle(context_, rect_.left, rect_.top, rect_.Width(), rect_.Height());
   cairo_clip(context_);

@@ -1,7 +1,8 @@
 # Sourced by the test scripts: a private Xvfb on the first free display
 # number. velkor_start_xvfb exports DISPLAY and leaves the server's process
 # id in velkor_xvfb_pid, or returns 1 after saying why no server would start;
-# velkor_stop_xvfb stops that server.
+# velkor_stop_xvfb stops that server. The screen is large enough for the
+# editor at twice its size.
 velkor_xvfb_pid=
 
 velkor_start_xvfb() {
@@ -10,7 +11,7 @@ velkor_start_xvfb() {
   log=$(mktemp)
   while :; do
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 &
+    Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp >"$log" 2>&1 &
     velkor_xvfb_pid=$!
     tries=0
     while [ ! -e "/tmp/.X11-unix/X$n" ] && [ "$tries" -lt 100 ] && kill -0 "$velkor_xvfb_pid" 2>/dev/null; do

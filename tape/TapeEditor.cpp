@@ -6,6 +6,7 @@
 #include "graphics/IKnobMultiControlText.h"
 #include "graphics/ISwitchControl.h"
 #include "tape/TapeParams.h"
+#include "tape/TapePictures.h"
 
 #include <memory>
 
@@ -24,13 +25,18 @@ struct Pictures
   const IFrameBitmap& machines;
 };
 
+const IFrameBitmap& Load(IGraphics& graphics, const TapePicture& picture, int frameCount)
+{
+  return graphics.LoadFrameBitmap(picture.id, picture.path, frameCount, false);
+}
+
 Pictures LoadPictures(IGraphics& graphics)
 {
-  const IFrameBitmap& button = graphics.LoadFrameBitmap(102, "resources/img/button.png", 2, false);
-  const IFrameBitmap& lamp = graphics.LoadFrameBitmap(103, "resources/img/led.png", 20, false);
-  const IFrameBitmap& knob = graphics.LoadFrameBitmap(105, "resources/img/knob.png", 73, false);
-  const IFrameBitmap& vuMeter = graphics.LoadFrameBitmap(104, "resources/img/vumeter.png", 100, false);
-  const IFrameBitmap& machines = graphics.LoadFrameBitmap(106, "resources/img/recorders.png", 4, false);
+  const IFrameBitmap& button = Load(graphics, kTapeButton, 2);
+  const IFrameBitmap& lamp = Load(graphics, kTapeLamp, 20);
+  const IFrameBitmap& knob = Load(graphics, kTapeKnob, 73);
+  const IFrameBitmap& vuMeter = Load(graphics, kTapeVuMeter, 100);
+  const IFrameBitmap& machines = Load(graphics, kTapeMachines, 4);
   return {button, lamp, knob, vuMeter, machines};
 }
 } // namespace
@@ -38,7 +44,10 @@ Pictures LoadPictures(IGraphics& graphics)
 TapeMeterControls BuildTapeEditor(IGraphics& graphics, IPlugBase& plug)
 {
   const Pictures pictures = LoadPictures(graphics);
-  graphics.AddBackground(101, "resources/img/bkg.png");
+  graphics.AddBackground(kTapeBackground.id, kTapeBackground.path);
+  // Their drawings at twice the pixels, loaded once the editor shows at a scale above 1.
+  for (const TapePicture& picture : kTapePictures)
+    graphics.AddDoubleScalePicture(picture.id, picture.doubleId, picture.doublePath);
 
   const ITextStyle knobText("Arial", kKnobTextSize, kTextColour);
   const auto addKnob = [&](int x, int y, int paramIdx) {

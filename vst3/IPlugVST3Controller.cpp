@@ -6,6 +6,7 @@
 #include "pluginterfaces/vst/ivstparameterchanges.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 using namespace Steinberg;
@@ -311,7 +312,9 @@ void IPlugVST3::ShowHostParamMenu(int paramIdx, int x, int y)
   const ParamID id = static_cast<ParamID>(paramIdx);
   if (IContextMenu* menu = handler->createContextMenu(mViews.front(), &id))
   {
-    menu->popup(x, y);
+    // The host places its menu in the view's pixels, the editor's times the scale.
+    const double scale = GetGUI() ? GetGUI()->GetDisplayScale() : 1.0;
+    menu->popup(static_cast<UCoord>(std::trunc(x * scale)), static_cast<UCoord>(std::trunc(y * scale)));
     menu->release();
   }
 }

@@ -93,6 +93,16 @@ tresult PLUGIN_API IPlugVST3View::onSize(ViewRect* newSize)
   return kResultOk;
 }
 
+tresult PLUGIN_API IPlugVST3View::setContentScaleFactor(ScaleFactor factor)
+{
+  IPlugEditor* editor = mPlugin.GetGUI();
+  if (!editor || !editor->SetHostScaleFactor(factor))
+    return kResultFalse;
+  if (isAttached())
+    RequestResize(editor->Width(), editor->Height());
+  return kResultTrue;
+}
+
 void IPlugVST3View::RequestResize(int width, int height)
 {
   if (!plugFrame)

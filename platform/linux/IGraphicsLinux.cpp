@@ -43,11 +43,12 @@ const char* IGraphicsLinux::GetDrawingApiName() { return "Xlib"; }
 
 double IGraphicsLinux::GetDisplayScale()
 {
-  // The scale holds still while a window shows the editor; otherwise the
-  // server is asked again, so that a new window follows a new setting.
-  if (mConnection == nullptr)
-    mScale = ReadDisplayScale();
-  return mScale;
+  // The system's scale holds still while a window shows the editor;
+  // otherwise the server is asked again, so that a new window follows a new
+  // setting. Once the host gave its factor there is nothing to ask.
+  if (mConnection == nullptr && !HasHostScaleFactor())
+    mSystemScale = ReadDisplayScale();
+  return ScaleInForce(mSystemScale);
 }
 
 void* IGraphicsLinux::OpenEditorWindow(void* parent)
@@ -78,7 +79,8 @@ void* IGraphicsLinux::OpenEditorWindow(void* parent)
   if (connection == nullptr)
     return nullptr;
   Display* display = connection->Get();
-  mScale = DisplayScaleOf(display);
+  mSystemScale = DisplayScaleOf(display);
+  mScale = ScaleInForce(mSystemScale);
   const int width = keptWidth > 0 ? keptWidth : ScaledSize(Width(), mScale);
   const int height = keptHeight > 0 ? keptHeight : ScaledSize(Height(), mScale);
 
@@ -103,6 +105,9 @@ void* IGraphicsLinux::OpenEditorWindow(void* parent)
     return nullptr;
 
   mConnection = std::move(connection);
+  // The setting may have changed since the editor last drew.
+  if (DrawScale() != mScale)
+    CreateDrawingSurfaces();
   mWindow = window;
   mParent = parentWindow;
   mWindowGone = false;
@@ -224,7 +229,7 @@ bool IGraphicsLinux::PresentRegion(const IRectI& region)
   LICE_IBitmap* surface = DrawingSurface();
   if (!WindowUsable() || mPresenter == nullptr || surface == nullptr)
     return false;
-  mPresenter->Present(*surface, region, mScale);
+  mPresenter->Present(*surface, WindowRectFor(region, mScale));
   XFlush(mConnection->Get());
   return true;
 }
@@ -242,6 +247,17 @@ void IGraphicsLinux::Resize(int width, int height)
   XFlush(mConnection->Get());
   MarkAllControlsDirty();
   Invalidate({0, 0, width, height});
+}
+
+void IGraphicsLinux::DisplayScaleChanged()
+{
+  mScale = GetDisplayScale();
+  if (!WindowUsable())
+    return;
+  XResizeWindow(mConnection->Get(), mWindow, static_cast<unsigned>(ScaledSize(Width(), mScale)),
+                static_cast<unsigned>(ScaledSize(Height(), mScale)));
+  XFlush(mConnection->Get());
+  Invalidate({0, 0, Width(), Height()});
 }
 
 void IGraphicsLinux::SetCursorShape(int shape)

@@ -23,8 +23,8 @@ class X11TextEntry;
 // (its X window id), with a connection of its own to the X server. The host's
 // run loop watches the connection and runs the redraw timer at the editor's
 // frame rate; each tick also takes the pending X events (some hosts never
-// call the watch), collects the dirty controls and repaints them, stretched
-// by the display scale. Menus are modal: ShowPopupMenu runs the connection's
+// call the watch), collects the dirty controls and repaints them, drawn at
+// the display scale. Menus are modal: ShowPopupMenu runs the connection's
 // events, and the editor's redrawing, until the menu closes.
 //
 // Everything here runs on the host's UI thread; the audio thread reaches the
@@ -86,6 +86,7 @@ private:
   void Invalidate(const IRectI& editorRect);
   void PaintInvalidRegion();
   bool WindowUsable() const { return mWindow != 0 && !mWindowGone; }
+  void DisplayScaleChanged() override;
 
   void HandleEvent(XEvent& event, bool modal);
   void HandleEntryEvent(XEvent& event, bool modal);
@@ -124,6 +125,9 @@ private:
   Window mParent = 0;
   // The host destroyed the window under us (its parent went first).
   bool mWindowGone = false;
+  // Xft.dpi / 96, as the window opened (or last asked without one).
+  double mSystemScale = 1.0;
+  // The scale in force while the window is open.
   double mScale = 1.0;
   IRectI mInvalid;
   int mCursorShape = 0;

@@ -251,6 +251,6 @@ void X11PopupMenu::Draw()
       mFont->DrawString(&mPixels, item.text.c_str(), -1, textRect, kTextFlags);
     }
   }
-  mPresenter->Present(mPixels, {0, 0, width, height}, 1.0);
+  mPresenter->Present(mPixels, {0, 0, width, height});
   XFlush(mConnection.Get());
 }

@@ -3,14 +3,11 @@
 #include "core/IRectI.h"
 #include "platform/linux/X11Connection.h"
 
-#include <cstdint>
-#include <vector>
-
 class LICE_IBitmap;
 
 // Copies 32-bit pixels (0xAARRGGBB, alpha ignored) to a window of the
-// connection's true-colour visual, stretched by the display scale when it is
-// not 1 (each window pixel shows the editor pixel it falls in).
+// connection's true-colour visual, pixel for pixel: what it shows is drawn
+// at the window's scale.
 class X11Presenter
 {
 public:
@@ -20,14 +17,11 @@ public:
   X11Presenter(const X11Presenter&) = delete;
   X11Presenter& operator=(const X11Presenter&) = delete;
 
-  // Editor pixels `region` of `source` to the window pixels they cover.
-  void Present(LICE_IBitmap& source, const IRectI& region, double scale);
+  // `region` of `source` to the same pixels of the window.
+  void Present(LICE_IBitmap& source, const IRectI& region);
 
 private:
-  void PutPixels(char* pixels, int rowPixels, int rows, int sourceX, int sourceY, const IRectI& target);
-
   const X11Connection& mConnection;
   Drawable mTarget;
   GC mGc;
-  std::vector<std::uint32_t> mStretched;
 };

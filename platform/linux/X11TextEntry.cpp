@@ -196,6 +196,6 @@ void X11TextEntry::Draw()
     const int caretX = at(mField.Caret());
     FillRect(mPixels, {caretX, lineTop, caretX + 1, lineTop + lineHeight}, Opaque(mStyle.entryText));
   }
-  mPresenter->Present(mPixels, {0, 0, width, height}, 1.0);
+  mPresenter->Present(mPixels, {0, 0, width, height});
   XFlush(mConnection.Get());
 }

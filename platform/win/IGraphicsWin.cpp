@@ -95,10 +95,26 @@ const char* IGraphicsWin::GetDrawingApiName() { return "Windows GDI"; }
 
 double IGraphicsWin::GetDisplayScale()
 {
-  // The scale holds still while a window shows the editor; a new window
-  // follows a new setting.
-  if (mWindow != nullptr)
-    return mScale;
+  // The system's scale holds still while a window shows the editor; a new
+  // window follows a new setting.
+  if (mWindow == nullptr && !HasHostScaleFactor())
+    mSystemScale = SystemScaleFor(mParent != nullptr && IsWindow(mParent) ? mParent : nullptr);
+  return ScaleInForce(mSystemScale);
+}
+
+// The dots per inch of the window the editor opens in (the last one it
+// opened in, until it opens again): per monitor, where the system tells them
+// for a window (Windows 10 and later), else the screen's.
+double IGraphicsWin::SystemScaleFor(HWND window)
+{
+  using DpiForWindow = UINT(WINAPI*)(HWND);
+  static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+    reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (window != nullptr && dpiForWindow != nullptr)
+  {
+    if (const UINT dotsPerInch = dpiForWindow(window); dotsPerInch > 0)
+      return dotsPerInch / kDefaultDotsPerInch;
+  }
   const HDC screen = GetDC(nullptr);
   if (screen == nullptr)
     return 1.0;
@@ -132,6 +148,9 @@ void* IGraphicsWin::OpenEditorWindow(void* parent)
 
   mParent = parentWindow;
   mScale = GetDisplayScale();
+  // The setting may have changed since the editor last drew.
+  if (DrawScale() != mScale)
+    CreateDrawingSurfaces();
   if (width <= 0 || height <= 0)
   {
     width = ScaledSize(Width(), mScale);
@@ -198,13 +217,11 @@ bool IGraphicsWin::PresentRegion(const IRectI& region)
   const HDC target = BeginPaint(mWindow, &paint);
   LICE_IBitmap* surface = DrawingSurface();
   const HDC source = surface != nullptr ? static_cast<HDC>(surface->NativeContext()) : nullptr;
-  const IRectI drawn = region.ClippedTo(Width(), Height());
+  const IRectI drawn =
+    surface != nullptr ? WindowRectFor(region, mScale).ClippedTo(surface->Width(), surface->Height()) : IRectI{};
+  // The surface has the window's pixels: copied as they are.
   if (target != nullptr && source != nullptr && drawn.Width() > 0 && drawn.Height() > 0)
-  {
-    const IRectI shown = WindowRectFor(drawn, mScale);
-    StretchBlt(target, shown.left, shown.top, shown.Width(), shown.Height(), source, drawn.left, drawn.top,
-               drawn.Width(), drawn.Height(), SRCCOPY);
-  }
+    BitBlt(target, drawn.left, drawn.top, drawn.Width(), drawn.Height(), source, drawn.left, drawn.top, SRCCOPY);
   EndPaint(mWindow, &paint);
   return true;
 }
@@ -222,6 +239,16 @@ void IGraphicsWin::Resize(int width, int height)
   MarkAllControlsDirty();
   InvalidateRect(mWindow, nullptr, FALSE);
   UpdateWindow(mWindow);
+}
+
+void IGraphicsWin::DisplayScaleChanged()
+{
+  mScale = GetDisplayScale();
+  if (mWindow == nullptr)
+    return;
+  SetWindowPos(mWindow, nullptr, 0, 0, ScaledSize(Width(), mScale), ScaledSize(Height(), mScale),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(mWindow, nullptr, FALSE);
 }
 
 void IGraphicsWin::SetCursorShape(int shape) { SetCursor(LoadCursorA(nullptr, CursorIdFor(shape))); }

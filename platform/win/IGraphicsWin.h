@@ -12,7 +12,7 @@
 // The editor on Windows: a child window of the window the host gives (its
 // HWND), redrawn by a timer at the editor's frame rate. Each tick collects
 // the dirty controls and invalidates them; WM_PAINT draws the update region
-// and stretches it onto the window by the display scale. Menus, message
+// at the display scale and copies it onto the window. Menus, message
 // boxes and dialogs are modal: they run their own message loops, in which
 // the timer keeps ticking.
 //
@@ -55,7 +55,8 @@ public:
   void* GetWindowHandle() override;
   bool GetClipboardText(std::string& text) override;
   void SetWindowAlpha(int alpha) override;
-  // The screen's logical dots per inch over 96; held while a window is open.
+  // The host's factor, or the window's dots per inch over 96 (the screen's
+  // before a window opens); held while a window is open.
   double GetDisplayScale() override;
   void SetCursorShape(int shape) override;
   void HideCursor() override;
@@ -75,6 +76,8 @@ private:
   static LRESULT CALLBACK EntryProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static IGraphicsWin* EditorOf(HWND window);
 
+  static double SystemScaleFor(HWND window);
+  void DisplayScaleChanged() override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleEntryMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
@@ -98,6 +101,9 @@ private:
   // This editor counts among the window class's users, from opening its
   // window until it is closed (or found gone).
   bool mHoldsClass = false;
+  // The dots per inch over 96 of the window opened in (or the screen's).
+  double mSystemScale = 1.0;
+  // The scale in force while the window is open.
   double mScale = 1.0;
   std::unique_ptr<OpenEntry> mEntry;
 

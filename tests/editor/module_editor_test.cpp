@@ -2,6 +2,7 @@
 #include "ModuleEditorFixture.h"
 
 #include "platform/linux/PopupMenuLayout.h"
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 
 #include <X11/keysym.h>
 
@@ -292,4 +293,86 @@ TEST_F(ModuleEditorTest, TheEditorRunsOnItsTimerAloneWhenTheHostNeverCallsTheWat
   ASSERT_TRUE(Attach());
   display->Click(editorWindow, 662, 57);
   EXPECT_TRUE(Run(2s, [&] { return Value(kBypass) == 1.0; }));
+}
+
+namespace
+{
+// As a host that supports content scaling tells the view its factor.
+tresult SetContentScale(IPlugView* view, double factor)
+{
+  FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
+  return scaling ? scaling->setContentScaleFactor(static_cast<float>(factor)) : kNoInterface;
+}
+
+IRectI WindowSizeOf(TestDisplay& display, Window window)
+{
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(display.Get(), window, &attributes);
+  return {0, 0, attributes.width, attributes.height};
+}
+} // namespace
+
+// A factor given before the window opens sizes it; one given while it is
+// open resizes it, asks the host's frame for the new size once, and the
+// screen shows the editor drawn off-screen at that scale, where a click at a
+// window pixel reaches the control under it.
+TEST_F(ModuleEditorTest, AtTheHostsScaleTheScreenShowsTheEditorDrawnOffScreenAtThatScale)
+{
+  // Room for the editor at twice its size.
+  XResizeWindow(display->Get(), parent, 1600, 950);
+  display->Sync();
+  ASSERT_EQ(SetContentScale(view, 2.0), kResultTrue);
+  ViewRect size;
+  ASSERT_EQ(view->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 1520);
+  EXPECT_EQ(size.getHeight(), 900);
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(WindowSizeOf(*display, editorWindow), (IRectI{0, 0, 1520, 900}));
+  EXPECT_EQ(frame->ResizeRequests(), 0);
+  EditorPicture expected;
+  std::string error;
+  ASSERT_TRUE(DrawEditorPicture({}, 0, expected, error, 2.0)) << error;
+  ASSERT_EQ(expected.width, 1520);
+  EXPECT_EQ(DifferentPixels(display->Screenshot(editorWindow, 1520, 900), expected), 0);
+
+  ASSERT_EQ(SetContentScale(view, 1.5), kResultTrue);
+  Run(200ms);
+  EXPECT_EQ(WindowSizeOf(*display, editorWindow), (IRectI{0, 0, 1140, 675}));
+  EXPECT_EQ(frame->ResizeRequests(), 1);
+  EXPECT_EQ(frame->LastRequestedSize().getWidth(), 1140);
+  EXPECT_EQ(frame->LastRequestedSize().getHeight(), 675);
+  ASSERT_TRUE(DrawEditorPicture({}, 0, expected, error, 1.5)) << error;
+  EXPECT_EQ(DifferentPixels(display->Screenshot(editorWindow, 1140, 675), expected), 0);
+
+  display->Click(editorWindow, 662 * 3 / 2, 57 * 3 / 2);
+  EXPECT_TRUE(Run(2s, [&] { return Value(kBypass) == 1.0; }));
+}
+
+// Hosts send 1 first and the real factor later, some the very scale the
+// system already has: the editor takes each as the scale, never times the
+// system's, and a factor it already has asks the host for nothing.
+TEST_F(ModuleEditorTest, AFactorIsTheScaleWhateverTheSystemsAndRepeatingItChangesNothing)
+{
+  display->SetDotsPerInch(144);
+  ASSERT_EQ(SetContentScale(view, 1.0), kResultTrue);
+  ViewRect size;
+  ASSERT_EQ(view->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 760);
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(WindowSizeOf(*display, editorWindow), (IRectI{0, 0, 760, 450}));
+
+  ASSERT_EQ(SetContentScale(view, 1.5), kResultTrue);
+  ASSERT_EQ(SetContentScale(view, 1.5), kResultTrue);
+  Run(100ms);
+  EXPECT_EQ(WindowSizeOf(*display, editorWindow), (IRectI{0, 0, 1140, 675}));
+  ASSERT_EQ(view->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 1140);
+  EXPECT_EQ(frame->ResizeRequests(), 1);
+  EXPECT_EQ(SetContentScale(view, 0.0), kResultFalse);
+  EXPECT_EQ(frame->ResizeRequests(), 1);
+
+  // Closed and opened again, the host's factor holds.
+  Remove();
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(WindowSizeOf(*display, editorWindow), (IRectI{0, 0, 1140, 675}));
 }

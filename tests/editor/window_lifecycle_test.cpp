@@ -140,12 +140,14 @@ TEST_F(LinuxEditorTest, WindowPixelsMeetEditorPixelsAtOneAndAHalf)
   EXPECT_EQ(attributes.width, 1140);
   EXPECT_EQ(attributes.height, 675);
 
-  // Every window pixel shows the editor pixel it falls in.
+  // The editor is drawn at the window's scale: every window pixel shows the
+  // drawing surface's pixel at its place.
+  ASSERT_EQ(graphics->DrawingSurface()->Width(), 1140);
   const std::vector<std::uint32_t> shown = display->Screenshot(window, 1140, 675);
   int different = 0;
   for (int y = 0; y < 675; y += 7)
     for (int x = 0; x < 1140; x += 5)
-      different += shown[static_cast<size_t>(y) * 1140 + x] != SurfacePixel((2 * x + 1) / 3, (2 * y + 1) / 3);
+      different += shown[static_cast<size_t>(y) * 1140 + x] != SurfacePixel(x, y);
   EXPECT_EQ(different, 0);
 
   // A click at window pixel (993, 85) reaches the bypass button at editor pixel (662, 56).

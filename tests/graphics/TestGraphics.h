@@ -76,7 +76,8 @@ public:
     return false;
   }
   void SetWindowAlpha(int) override {}
-  double GetDisplayScale() override { return displayScale; }
+  // `displayScale` plays the system's scale.
+  double GetDisplayScale() override { return ScaleInForce(displayScale); }
   void SetCursorShape(int) override {}
   void HideCursor() override {}
   void RestoreCursor() override {}

@@ -1,3 +1,4 @@
+#include "ExpectedPicture.h"
 #include "ReferenceCairoFace.h"
 #include "TapeEditorFixture.h"
 #include "tests/raster/BitmapFixture.h"
@@ -18,56 +19,6 @@
 namespace
 {
 constexpr IMouseState kLeft{true, false, false, false, false};
-
-std::unique_ptr<LICE_MemBitmap> Picture(int id)
-{
-  const ModuleResource png = FindModuleResource(id, "PNG");
-  return LICE_DecodePng(png.data, png.size);
-}
-
-// A source-alpha copy at full weight, from the blend formulas.
-LICE_pixel Over(LICE_pixel d, LICE_pixel s)
-{
-  const int sa = LICE_GetA(s);
-  if (sa == 0)
-    return d;
-  if (sa == 255)
-    return s;
-  const auto mix = [sa](int sc, int dc) { return sc + (dc - sc) * (255 - sa) / 256; };
-  return LICE_RGBA(mix(LICE_GetR(s), LICE_GetR(d)), mix(LICE_GetG(s), LICE_GetG(d)), mix(LICE_GetB(s), LICE_GetB(d)),
-                   std::min(255, LICE_GetA(d) + sa));
-}
-
-// What the editor should show: the background with film-strip frames laid
-// over it in drawing order, each a source-alpha copy.
-class ExpectedPicture
-{
-public:
-  ExpectedPicture() : picture_(Picture(101)) {}
-
-  ExpectedPicture& Layer(int stripId, const IRectI& rect, int frame)
-  {
-    const std::unique_ptr<LICE_MemBitmap> strip = Picture(stripId);
-    for (int y = rect.top; y < rect.bottom; ++y)
-      for (int x = rect.left; x < rect.right; ++x)
-        SetPixelAt(*picture_, x, y,
-                   Over(PixelAt(*picture_, x, y),
-                        PixelAt(*strip, x - rect.left, (frame - 1) * rect.Height() + y - rect.top)));
-    return *this;
-  }
-
-  int Differences(LICE_IBitmap& surface, const IRectI& rect) const
-  {
-    int differing = 0;
-    for (int y = rect.top; y < rect.bottom; ++y)
-      for (int x = rect.left; x < rect.right; ++x)
-        differing += PixelAt(surface, x, y) != PixelAt(*picture_, x, y) ? 1 : 0;
-    return differing;
-  }
-
-private:
-  std::unique_ptr<LICE_MemBitmap> picture_;
-};
 
 // The background with `text` printed into `rect` straight through cairo,
 // centred as a selector centres it.

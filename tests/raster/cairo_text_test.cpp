@@ -21,12 +21,14 @@ public:
 
   void CreateDrawingSurfaces() override {}
   LICE_IBitmap* DrawingSurface() override { return &surface; }
+  double DrawScale() const override { return 1.0; }
   void TakeBoundParamValue(int, double) override {}
   void ApplyParamToControls(int, double, bool) override {}
   void MarkAllControlsDirty() override {}
   void* OpenEditorWindow(void*) override { return nullptr; }
   void CloseEditorWindow() override {}
   double GetDisplayScale() override { return 1.0; }
+  bool SetHostScaleFactor(double) override { return false; }
   int Width() const override { return surface.Width(); }
   int Height() const override { return surface.Height(); }
 

@@ -55,7 +55,8 @@ HWND HostTopLevel()
   static const HWND topLevel = [] {
     if (!RegisterHostClass())
       return HWND{};
-    const HWND window = CreateWindowExA(0, kHostClass, "Test host", WS_POPUP | WS_CLIPCHILDREN, 20, 20, 1220, 760,
+    // Room for the editor at twice its size.
+    const HWND window = CreateWindowExA(0, kHostClass, "Test host", WS_POPUP | WS_CLIPCHILDREN, 20, 20, 1600, 960,
                                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (window != nullptr)
     {

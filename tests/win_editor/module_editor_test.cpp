@@ -1,7 +1,9 @@
 #include "TestDesktop.h"
 #include "tests/editor/ModuleEditorChecks.h"
 
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 #include "raster/LICE_DecodePng.h"
+#include "tools/vst3host/HostObjects.h"
 #include "tools/vst3host/PluginInstance.h"
 #include "tools/vst3host/Vst3Module.h"
 
@@ -322,4 +324,98 @@ TEST_F(WinModuleEditorTest, TheWindowsPictureIsTheLinuxPictureUpToTheGlyphsOfThe
     EXPECT_NEAR(windowsInk.x, linuxInk.x, 1.5) << i;
     EXPECT_NEAR(windowsInk.y, linuxInk.y, 1.5) << i;
   }
+}
+
+namespace
+{
+// A host's frame that resizes the view as asked, counting the requests.
+class ResizingFrame : public VstHost::HostObject<IPlugFrame>
+{
+public:
+  tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) override
+  {
+    ++requests;
+    last = *newSize;
+    return view->onSize(newSize);
+  }
+
+  int requests = 0;
+  ViewRect last;
+};
+
+tresult SetContentScale(IPlugView* view, double factor)
+{
+  FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
+  return scaling ? scaling->setContentScaleFactor(static_cast<float>(factor)) : kNoInterface;
+}
+
+RECT ClientRectOf(HWND window)
+{
+  RECT client{};
+  GetClientRect(window, &client);
+  return client;
+}
+} // namespace
+
+// A factor given before the window opens sizes it; one given while it is
+// open resizes it and asks the host's frame once; the screen shows the
+// editor drawn off-screen at that scale, and a click at a window pixel
+// reaches the control under it.
+TEST_F(WinModuleEditorTest, AtTheHostsScaleTheScreenShowsTheEditorDrawnOffScreenAtThatScale)
+{
+  SetWindowPos(parent, nullptr, 0, 0, 1560, 920, SWP_NOMOVE | SWP_NOZORDER);
+  auto* frame = new ResizingFrame;
+  view->setFrame(frame);
+  ASSERT_EQ(SetContentScale(view, 2.0), kResultTrue);
+  ViewRect size;
+  ASSERT_EQ(view->getSize(&size), kResultOk);
+  EXPECT_EQ(size.getWidth(), 1520);
+  EXPECT_EQ(size.getHeight(), 900);
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(ClientRectOf(editorWindow).right, 1520);
+  EXPECT_EQ(ClientRectOf(editorWindow).bottom, 900);
+  EditorPicture expected;
+  std::string error;
+  ASSERT_TRUE(DrawEditorPicture({}, 0, expected, error, 2.0)) << error;
+  std::vector<std::uint32_t> shot;
+  Run(2s, [&] {
+    shot = TestDesktop::Screenshot(editorWindow, 1520, 900);
+    return DifferentPixels(shot, expected) == 0;
+  });
+  EXPECT_EQ(DifferentPixels(shot, expected), 0);
+
+  ASSERT_EQ(SetContentScale(view, 1.5), kResultTrue);
+  ASSERT_EQ(SetContentScale(view, 1.5), kResultTrue);
+  EXPECT_EQ(ClientRectOf(editorWindow).right, 1140);
+  EXPECT_EQ(ClientRectOf(editorWindow).bottom, 675);
+  EXPECT_EQ(frame->requests, 1);
+  EXPECT_EQ(frame->last.getWidth(), 1140);
+  EXPECT_EQ(frame->last.getHeight(), 675);
+  ASSERT_TRUE(DrawEditorPicture({}, 0, expected, error, 1.5)) << error;
+  Run(2s, [&] {
+    shot = TestDesktop::Screenshot(editorWindow, 1140, 675);
+    return DifferentPixels(shot, expected) == 0;
+  });
+  EXPECT_EQ(DifferentPixels(shot, expected), 0);
+
+  TestDesktop::Click(editorWindow, kBypassX * 3 / 2, kBypassY * 3 / 2);
+  EXPECT_EQ(Value(kBypass), 1.0);
+  view->removed();
+  attached = false;
+  view->setFrame(nullptr);
+  frame->release();
+}
+
+// The window's own dots per inch are the scale only while the host gives
+// none: a factor equal to them is not applied on top of them.
+TEST_F(WinModuleEditorTest, AFactorIsTheScaleNeverTimesTheWindowsDotsPerInch)
+{
+  ASSERT_EQ(SetContentScale(view, 1.0), kResultTrue);
+  ASSERT_TRUE(Attach());
+  EXPECT_EQ(ClientRectOf(editorWindow).right, kEditorWidth);
+  ASSERT_EQ(SetContentScale(view, 1.25), kResultTrue);
+  EXPECT_EQ(ClientRectOf(editorWindow).right, 950);
+  EXPECT_EQ(ClientRectOf(editorWindow).bottom, 562);
+  EXPECT_EQ(SetContentScale(view, -1.0), kResultFalse);
+  EXPECT_EQ(ClientRectOf(editorWindow).right, 950);
 }

@@ -5,6 +5,8 @@
 
 #include "graphics/IGraphics.h"
 #include "graphics/IKnobMultiControlText.h"
+#include "graphics/WindowRects.h"
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 #include "raster/LICE_Bitmap.h"
 #include "tape/VelkorTape.h"
 #include "tools/vst3host/PluginInstance.h"
@@ -12,12 +14,29 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 
+namespace
+{
+// As a host gives it: through the editor's view, which the picture needs no more.
+bool SetContentScale(VstHost::PluginInstance& plug, double scale, std::string& error)
+{
+  IPlugView* view = plug.Controller()->createView(ViewType::kEditor);
+  FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
+  const bool taken = scaling && scaling->setContentScaleFactor(static_cast<float>(scale)) == kResultTrue;
+  if (view)
+    view->release();
+  if (!taken)
+    error = "the editor takes no scale of " + std::to_string(scale);
+  return taken;
+}
+} // namespace
+
 bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
-                       std::string& error)
+                       std::string& error, double scale)
 {
   std::unique_ptr<VstHost::Vst3Module> module = VstHost::Vst3Module::FromFactory(GetPluginFactory());
   std::unique_ptr<VstHost::PluginInstance> plug =
@@ -32,6 +51,8 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
     return false;
   }
   if (!PrepareForDemo(*plug, settings, error))
+    return false;
+  if (scale != 1.0 && !SetContentScale(*plug, scale, error))
     return false;
 
   const std::vector<std::vector<float>> demo =
@@ -54,10 +75,10 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
   }
   plug->Deactivate();
 
-  const int width = graphics->Width();
-  const int height = graphics->Height();
-  graphics->DrawRegion({0, 0, width, height});
+  graphics->DrawRegion({0, 0, graphics->Width(), graphics->Height()});
   LICE_IBitmap& surface = *graphics->DrawingSurface();
+  const int width = surface.Width();
+  const int height = surface.Height();
   picture.width = width;
   picture.height = height;
   picture.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
@@ -68,6 +89,7 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
   picture.knobTextAreas.clear();
   for (int i = 0; i < graphics->NControls(); ++i)
     if (dynamic_cast<IKnobMultiControlText*>(graphics->GetControl(i)) != nullptr)
-      picture.knobTextAreas.push_back(graphics->GetControl(i)->DrawRect());
+      picture.knobTextAreas.push_back(WindowRectFor(graphics->GetControl(i)->DrawRect(), graphics->DrawScale())
+                                        .ClippedTo(width, height));
   return true;
 }

@@ -13,13 +13,15 @@
 // sees), created through its own factory and driven as a host drives it:
 // the settings arrive as parameter changes, `blocks` blocks of the
 // demonstration signal play so the meters show it, then every control draws.
+// At a `scale` other than 1 the editor's view is given it as the host's
+// content scale factor first, and the picture has the window's pixels.
 struct EditorPicture
 {
   int width = 0;
   int height = 0;
   // Rows top down, opaque 0xFFRRGGBB.
   std::vector<std::uint32_t> pixels;
-  // Where the knobs print their values.
+  // Where the knobs print their values, in the picture's pixels.
   std::vector<IRectI> knobTextAreas;
 };
 
@@ -28,4 +30,4 @@ struct EditorPicture
 constexpr int kEditorPictureBlocks = 90;
 
 bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
-                       std::string& error);
+                       std::string& error, double scale = 1.0);

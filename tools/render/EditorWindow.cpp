@@ -3,6 +3,7 @@
 #include "DemoPlayback.h"
 #include "DemoSignal.h"
 
+#include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
 #include "tools/vst3host/HostRunLoop.h"
 
 #include <X11/Xlib.h>
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <string>
 #include <thread>
 
 using namespace Steinberg;
@@ -67,6 +69,12 @@ Window CreateTopLevel(Display* display, int width, int height, Atom deleteWindow
   return window;
 }
 
+bool SendContentScale(IPlugView* view, double scale)
+{
+  FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
+  return scaling && scaling->setContentScaleFactor(static_cast<float>(scale)) == kResultTrue;
+}
+
 // Takes our window's events; true once the user closed it.
 bool Closed(Display* display, Window window, Atom deleteWindow)
 {
@@ -88,7 +96,7 @@ bool Closed(Display* display, Window window, Atom deleteWindow)
 } // namespace
 
 bool RunEditorWindow(VstHost::PluginInstance& plug, const std::vector<ParameterSetting>& settings,
-                     std::string& error)
+                     std::string& error, double scale)
 {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr)
@@ -105,6 +113,14 @@ bool RunEditorWindow(VstHost::PluginInstance& plug, const std::vector<ParameterS
     XCloseDisplay(display);
     return false;
   }
+  if (scale != 1.0 && !SendContentScale(view, scale))
+  {
+    error = "the editor takes no scale of " + std::to_string(scale);
+    view->release();
+    XCloseDisplay(display);
+    return false;
+  }
+
   if (!PrepareForDemo(plug, settings, error))
   {
     view->release();
