@@ -69,6 +69,15 @@ Window CreateTopLevel(Display* display, int width, int height, Atom deleteWindow
   return window;
 }
 
+// The window's own X connection, watched on the run loop as a host watches
+// its own: the loop waits for the editor's timer or for the user instead of
+// looking every few milliseconds.
+class OwnEvents : public VstHost::HostObject<Linux::IEventHandler>
+{
+public:
+  void PLUGIN_API onFDIsSet(Linux::FileDescriptor) override {}
+};
+
 bool SendContentScale(IPlugView* view, double scale)
 {
   FUnknownPtr<IPlugViewContentScaleSupport> scaling(view);
@@ -113,7 +122,7 @@ bool RunEditorWindow(VstHost::PluginInstance& plug, const std::vector<ParameterS
     XCloseDisplay(display);
     return false;
   }
-  if (scale != 1.0 && !SendContentScale(view, scale))
+  if (scale != 0.0 && !SendContentScale(view, scale))
   {
     error = "the editor takes no scale of " + std::to_string(scale);
     view->release();
@@ -143,9 +152,15 @@ bool RunEditorWindow(VstHost::PluginInstance& plug, const std::vector<ParameterS
   {
     std::atomic<bool> stop{false};
     std::thread audio(PlayInRealTime, std::ref(plug), std::cref(stop));
+    auto* ownEvents = new OwnEvents;
+    runLoop->registerEventHandler(ownEvents, ConnectionNumber(display));
+    runLoop->longestWait = std::chrono::seconds(1);
+    XFlush(display);
     while (!runLoop->Run(std::chrono::hours(1), [&] { return Closed(display, window, deleteWindow); }))
     {
     }
+    runLoop->unregisterEventHandler(ownEvents);
+    ownEvents->release();
     stop = true;
     audio.join();
     view->removed();

@@ -116,8 +116,10 @@ bool HostRunLoop::Run(std::chrono::milliseconds limit, const std::function<bool(
     auto wake = end;
     for (const Timer& timer : mTimers)
       wake = std::min(wake, timer.due);
-    // Short slices, so that `done` is asked often.
-    const auto slice = std::clamp<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(wake - now).count(), 0, 10);
+    // Rounded up: a timer less than a millisecond away is waited for, not
+    // polled for in a busy loop.
+    const auto slice =
+      std::clamp<long long>(std::chrono::ceil<std::chrono::milliseconds>(wake - now).count(), 0, longestWait.count());
     RunReadyWatches(static_cast<int>(slice));
     RunDueTimers();
   }

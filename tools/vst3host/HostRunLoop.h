@@ -39,6 +39,10 @@ public:
   // Like the hosts that never call descriptor handlers: the plug-in must
   // take its events from its timer.
   bool callEventHandlers = true;
+  // The longest wait before Run asks `done` again: short for a `done` that
+  // watches other threads, as tests' do; a host whose `done` only reads its
+  // own events (watched here too) can wait for them, as hosts do.
+  std::chrono::milliseconds longestWait{10};
 
 private:
   struct Watch
