@@ -52,7 +52,7 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
   }
   if (!PrepareForDemo(*plug, settings, error))
     return false;
-  if (scale != 1.0 && !SetContentScale(*plug, scale, error))
+  if (scale != 0.0 && !SetContentScale(*plug, scale, error))
     return false;
 
   const std::vector<std::vector<float>> demo =

@@ -13,8 +13,9 @@
 // sees), created through its own factory and driven as a host drives it:
 // the settings arrive as parameter changes, `blocks` blocks of the
 // demonstration signal play so the meters show it, then every control draws.
-// At a `scale` other than 1 the editor's view is given it as the host's
-// content scale factor first, and the picture has the window's pixels.
+// With a `scale` (not 0) the editor's view is given it as the host's content
+// scale factor first; without, the editor keeps the system's scale. The
+// picture has the window's pixels.
 struct EditorPicture
 {
   int width = 0;
@@ -30,4 +31,4 @@ struct EditorPicture
 constexpr int kEditorPictureBlocks = 90;
 
 bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks, EditorPicture& picture,
-                       std::string& error, double scale = 1.0);
+                       std::string& error, double scale = 0.0);

@@ -32,6 +32,8 @@ struct Options
   std::string allDecksDir;
   std::string editorPicture;
   bool gui = false;
+  // The host's content scale factor for the editor; 0 when none is sent.
+  double scale = 0.0;
   std::vector<std::string> settings;
   SampleEncoding encoding = SampleEncoding::SameAsInput;
   int blockSize = 512;
@@ -43,8 +45,8 @@ void PrintUsage(FILE* to)
   std::fputs(
     "Usage: velkortape-render [options] [INPUT] OUTPUT\n"
     "       velkortape-render [options] --all-decks DIR [INPUT]\n"
-    "       velkortape-render [--set ...] --editor PICTURE.png\n"
-    "       velkortape-render [--set ...] --gui\n"
+    "       velkortape-render [--set ...] [--scale S] --editor PICTURE.png\n"
+    "       velkortape-render [--set ...] [--scale S] --gui\n"
     "\n"
     "Plays an audio file (WAV, AIFF or FLAC; mono or stereo; any sample rate) through the\n"
     "VelkorTape VST 3 plug-in and writes the result. Without INPUT a built-in demonstration\n"
@@ -58,6 +60,8 @@ void PrintUsage(FILE* to)
     "  --gui                open the editor in a window, as a host would, with the meters\n"
     "                       following the demonstration played silently in real time\n"
     "                       (needs an X display; close the window or press Escape to quit)\n"
+    "  --scale S            draw the editor at display scale S (1 to 4, e.g. 2 for a 1520 x 900\n"
+    "                       picture or window), as a host sends it its content scale factor\n"
     "  --bits 16|24|float   sample format of the output (default: the input's)\n"
     "  --block N            block size in frames (default 512)\n"
     "  --bundle PATH        the VelkorTape.vst3 bundle to load\n"
@@ -106,6 +110,17 @@ int ParseOptions(int argc, char** argv, Options& options)
     }
     else if (arg == "--gui")
       options.gui = true;
+    else if (arg == "--scale")
+    {
+      const std::string text = value("a display scale from 1 to 4");
+      char* end = nullptr;
+      options.scale = std::strtod(text.c_str(), &end);
+      if (text.empty() || end != text.c_str() + text.size() || !(options.scale >= 1.0 && options.scale <= 4.0))
+      {
+        std::fprintf(stderr, "velkortape-render: --scale takes a display scale from 1 to 4\n");
+        return 2;
+      }
+    }
     else if (arg == "--bundle")
       options.bundle = value("a path");
     else if (arg == "--quiet")
@@ -145,6 +160,11 @@ int ParseOptions(int argc, char** argv, Options& options)
     if (setting.empty())
       return 2;
   const bool editorOnly = !options.editorPicture.empty() || options.gui;
+  if (options.scale != 0.0 && !editorOnly)
+  {
+    std::fprintf(stderr, "velkortape-render: --scale goes with --editor or --gui (see --help)\n");
+    return 2;
+  }
   if (editorOnly && (!positional.empty() || !options.allDecksDir.empty() || (options.gui && !options.editorPicture.empty())))
   {
     std::fprintf(stderr, "velkortape-render: --editor and --gui take no audio files and go alone (see --help)\n");
@@ -259,7 +279,7 @@ int main(int argc, char** argv)
   if (!options.editorPicture.empty())
   {
     EditorPicture picture;
-    if (!DrawEditorPicture(parameters, kEditorPictureBlocks, picture, error) ||
+    if (!DrawEditorPicture(parameters, kEditorPictureBlocks, picture, error, options.scale) ||
         !WritePng(options.editorPicture, picture, error))
     {
       std::fprintf(stderr, "velkortape-render: %s\n", error.c_str());
@@ -271,7 +291,7 @@ int main(int argc, char** argv)
   }
   if (options.gui)
   {
-    if (!RunEditorWindow(*plug, parameters, error))
+    if (!RunEditorWindow(*plug, parameters, error, options.scale))
     {
       std::fprintf(stderr, "velkortape-render: %s\n", error.c_str());
       return 1;
