@@ -55,9 +55,10 @@ bool IGraphics::SetHostScaleFactor(double factor)
 {
   if (!mScaleChoice.TakeHostFactor(factor))
     return false;
-  // A factor equal to the scale drawn at changes nothing: a host repeating
-  // itself is no reason to repaint.
-  if (GetDisplayScale() == mDrawScale && DrawingSurface() != nullptr)
+  // Before the plug-in binds the editor there is nothing drawn yet; binding
+  // makes the surface at the scale in force. A factor equal to the scale
+  // drawn at changes nothing: a host repeating itself is no reason to repaint.
+  if (DrawingSurface() == nullptr || GetDisplayScale() == mDrawScale)
     return true;
   CreateDrawingSurfaces();
   MarkAllControlsDirty();

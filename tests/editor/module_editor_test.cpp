@@ -3,10 +3,13 @@
 
 #include "platform/linux/PopupMenuLayout.h"
 #include "pluginterfaces/gui/iplugviewcontentscalesupport.h"
+#include "pluginterfaces/vst/ivstcontextmenu.h"
 
 #include <X11/keysym.h>
 
+#include <atomic>
 #include <cmath>
+#include <vector>
 
 namespace
 {
@@ -375,4 +378,101 @@ TEST_F(ModuleEditorTest, AFactorIsTheScaleWhateverTheSystemsAndRepeatingItChange
   Remove();
   ASSERT_TRUE(Attach());
   EXPECT_EQ(WindowSizeOf(*display, editorWindow), (IRectI{0, 0, 1140, 675}));
+}
+
+namespace
+{
+// A host that offers its own parameter menu (IComponentHandler3) and notes
+// where the plug-in asks it to pop up.
+class MenuHost final : public IComponentHandler, public IComponentHandler3
+{
+public:
+  struct Popup
+  {
+    ParamID id;
+    UCoord x;
+    UCoord y;
+  };
+
+  tresult PLUGIN_API queryInterface(const TUID interfaceId, void** object) override
+  {
+    if (FUnknownPrivate::iidEqual(interfaceId, IComponentHandler3::iid))
+    {
+      addRef();
+      *object = static_cast<IComponentHandler3*>(this);
+      return kResultOk;
+    }
+    if (FUnknownPrivate::iidEqual(interfaceId, IComponentHandler::iid) ||
+        FUnknownPrivate::iidEqual(interfaceId, FUnknown::iid))
+    {
+      addRef();
+      *object = static_cast<IComponentHandler*>(this);
+      return kResultOk;
+    }
+    *object = nullptr;
+    return kNoInterface;
+  }
+  uint32 PLUGIN_API addRef() override { return ++mReferences; }
+  uint32 PLUGIN_API release() override
+  {
+    const uint32 remaining = --mReferences;
+    if (remaining == 0)
+      delete this;
+    return remaining;
+  }
+  tresult PLUGIN_API beginEdit(ParamID) override { return kResultOk; }
+  tresult PLUGIN_API performEdit(ParamID, ParamValue) override { return kResultOk; }
+  tresult PLUGIN_API endEdit(ParamID) override { return kResultOk; }
+  tresult PLUGIN_API restartComponent(int32) override { return kResultOk; }
+  IContextMenu* PLUGIN_API createContextMenu(IPlugView*, const ParamID* id) override
+  {
+    return new Menu(popups, id != nullptr ? *id : kNoParamId);
+  }
+
+  std::vector<Popup> popups;
+
+private:
+  class Menu : public VstHost::HostObject<IContextMenu>
+  {
+  public:
+    Menu(std::vector<Popup>& popups, ParamID id) : mPopups(popups), mId(id) {}
+    int32 PLUGIN_API getItemCount() override { return 0; }
+    tresult PLUGIN_API getItem(int32, Item&, IContextMenuTarget**) override { return kResultFalse; }
+    tresult PLUGIN_API addItem(const Item&, IContextMenuTarget*) override { return kResultOk; }
+    tresult PLUGIN_API removeItem(const Item&, IContextMenuTarget*) override { return kResultOk; }
+    tresult PLUGIN_API popup(UCoord x, UCoord y) override
+    {
+      mPopups.push_back({mId, x, y});
+      return kResultOk;
+    }
+
+  private:
+    std::vector<Popup>& mPopups;
+    ParamID mId;
+  };
+
+  std::atomic<uint32> mReferences{1};
+};
+} // namespace
+
+// The host places its parameter menu in the view's pixels: at scale 2 a
+// right press at window pixel (168, 500), over the input knob, asks for it there.
+TEST_F(ModuleEditorTest, TheHostsParameterMenuOpensWhereTheRightPressWasInTheViewsPixels)
+{
+  XResizeWindow(display->Get(), parent, 1600, 950);
+  display->Sync();
+  auto* host = new MenuHost;
+  ASSERT_EQ(plug->Controller()->setComponentHandler(host), kResultOk);
+  ASSERT_EQ(SetContentScale(view, 2.0), kResultTrue);
+  ASSERT_TRUE(Attach());
+  display->MoveTo(editorWindow, 2 * kInputKnobX, 2 * kInputKnobY);
+  display->Press(3);
+  display->Release(3);
+  ASSERT_TRUE(Run(2s, [&] { return !host->popups.empty(); }));
+  EXPECT_EQ(host->popups[0].id, kInputLevel);
+  EXPECT_EQ(host->popups[0].x, 2 * kInputKnobX);
+  EXPECT_EQ(host->popups[0].y, 2 * kInputKnobY);
+  Remove();
+  plug->Controller()->setComponentHandler(&plug->Handler());
+  host->release();
 }

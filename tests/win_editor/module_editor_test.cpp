@@ -406,9 +406,9 @@ TEST_F(WinModuleEditorTest, AtTheHostsScaleTheScreenShowsTheEditorDrawnOffScreen
   frame->release();
 }
 
-// The window's own dots per inch are the scale only while the host gives
-// none: a factor equal to them is not applied on top of them.
-TEST_F(WinModuleEditorTest, AFactorIsTheScaleNeverTimesTheWindowsDotsPerInch)
+// Hosts that send 1 first and the real factor later get the window at each
+// in turn; a factor that is no scale changes nothing.
+TEST_F(WinModuleEditorTest, AFactorOfOneFirstAndTheRealOneLaterEachSizeTheWindow)
 {
   ASSERT_EQ(SetContentScale(view, 1.0), kResultTrue);
   ASSERT_TRUE(Attach());
