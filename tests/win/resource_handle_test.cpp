@@ -2,6 +2,7 @@
 #include "platform/win/ModuleHandles.h"
 #include "raster/LoadPngResource.h"
 #include "raster/ModuleResource.h"
+#include "tape/TapePictures.h"
 
 #include <fstream>
 #include <iterator>
@@ -81,6 +82,16 @@ TEST_F(LoadedModule, LookUpsReadTheModuleThatInitDllNamed)
     const ModuleResource resource = FindModuleResource(m.id, m.type);
     EXPECT_EQ(resource.data, nullptr);
     EXPECT_EQ(resource.size, 0);
+  }
+
+  // The drawings at twice the scale, under the ids the resource list gives them.
+  for (const TapePicture& picture : kTapePictures)
+  {
+    SCOPED_TRACE(picture.doublePath);
+    const std::string file = picture.doublePath;
+    const std::vector<unsigned char> expected = ReadPicture(file.substr(file.find("/2x/") + 1));
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(BytesOf(FindModuleResource(picture.doubleId, "PNG")), expected);
   }
 
   const auto knob = LoadPngResource(105, "resources/img/knob.PNG");
