@@ -16,3 +16,9 @@ enum TapeParam : int
   ParamHissLevel = 10,
   kTapeParamCount = 11,
 };
+
+// Their names, by index, as hosts and the render tool show them.
+inline constexpr const char* kTapeParamNames[kTapeParamCount] = {
+  "Input level", "Auto input", "Auto input Level", "Output level", "Output compensation", "Bias level",
+  "Deck type",   "Hiss",       "Group",            "Bypass",       "Hiss level",
+};

@@ -1,3 +1,4 @@
+#include "tape/EditorLabels.h"
 #include "tools/artwork/EditorLayout.h"
 #include "tools/artwork/Pictures.h"
 
@@ -186,17 +187,19 @@ void paintControlLabels(cairo_t* cr, const Lettering& lettering) {
   auto besideButton = [&](const Rect& button, std::string_view text) {
     lettering.engrave(cr, text, labelX, button.centreY() + 3.5, labelStyle);
   };
-  besideButton(L::buttonAutoGain, "AUTO GAIN");
-  besideButton(L::buttonOutComp, "OUT. COMP.");
-  besideButton(L::buttonHiss, "HISS");
-  lettering.engrave(cr, "LEVEL", labelX, L::selectAutoGainLevel.centreY() + 3.5, labelStyle);
-  lettering.engrave(cr, "LEVEL", labelX, L::selectHissLevel.centreY() + 3.5, labelStyle);
-  lettering.engrave(cr, "BIAS", L::selectBias.x - 8, L::selectBias.centreY() + 3.5, labelStyle, Align::right);
+  besideButton(L::buttonAutoGain, EditorLabelText::kAutoGain);
+  besideButton(L::buttonOutComp, EditorLabelText::kOutComp);
+  besideButton(L::buttonHiss, EditorLabelText::kHiss);
+  lettering.engrave(cr, EditorLabelText::kLevel, labelX, L::selectAutoGainLevel.centreY() + 3.5, labelStyle);
+  lettering.engrave(cr, EditorLabelText::kLevel, labelX, L::selectHissLevel.centreY() + 3.5, labelStyle);
+  lettering.engrave(cr, EditorLabelText::kBias, L::selectBias.x - 8, L::selectBias.centreY() + 3.5, labelStyle,
+                    Align::right);
 
   const double columnX = L::machine.x;
-  lettering.engrave(cr, "BYPASS", L::buttonBypass.right() + 10, L::buttonBypass.centreY() + 3.5, labelStyle);
-  lettering.engrave(cr, "GROUP", columnX, L::selectGroup.centreY() + 3.5, labelStyle);
-  lettering.engrave(cr, "DECK", columnX, L::selectDeck.centreY() + 3.5, labelStyle);
+  lettering.engrave(cr, EditorLabelText::kBypass, L::buttonBypass.right() + 10, L::buttonBypass.centreY() + 3.5,
+                    labelStyle);
+  lettering.engrave(cr, EditorLabelText::kGroup, columnX, L::selectGroup.centreY() + 3.5, labelStyle);
+  lettering.engrave(cr, EditorLabelText::kDeck, columnX, L::selectDeck.centreY() + 3.5, labelStyle);
 }
 
 // Ties each level selector to its switch with a printed bracket.
@@ -260,8 +263,8 @@ Surface drawBackground(const Lettering& lettering, int scale) {
   engravedLine(cr, 541.5, 8, 541.5, 440);
   engravedLine(cr, L::machine.x, 165.5, L::machine.right() + 12, 165.5);
 
-  paintKnobScale(cr, lettering, L::knobInput, "INPUT");
-  paintKnobScale(cr, lettering, L::knobOutput, "OUTPUT");
+  paintKnobScale(cr, lettering, L::knobInput, EditorLabelText::kInput);
+  paintKnobScale(cr, lettering, L::knobOutput, EditorLabelText::kOutput);
   paintValueWindow(cr, L::valueInput);
   paintValueWindow(cr, L::valueOutput);
 
