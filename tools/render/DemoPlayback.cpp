@@ -1,6 +1,7 @@
 #include "DemoPlayback.h"
 
 #include "DemoSignal.h"
+#include "StatedSettings.h"
 
 bool PrepareForDemo(VstHost::PluginInstance& plug, const std::vector<ParameterSetting>& settings,
                     std::string& error)
@@ -10,8 +11,5 @@ bool PrepareForDemo(VstHost::PluginInstance& plug, const std::vector<ParameterSe
     error = "the plug-in refused to process";
     return false;
   }
-  for (const ParameterSetting& setting : settings)
-    plug.QueueParameter(setting.id, setting.normalized);
-  plug.FlushParameters();
-  return true;
+  return ApplyStatedSettings(plug, settings, error);
 }

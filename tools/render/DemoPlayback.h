@@ -12,6 +12,7 @@ constexpr int kDemoBlockFrames = 512;
 constexpr int kDemoChannels = 2;
 
 // Prepares `plug` to play the demonstration that way and applies
-// `settings`; false, with `error` set, when the plug-in refuses.
+// `settings` as one stated state (StatedSettings.h); false, with `error` set,
+// when the plug-in refuses.
 bool PrepareForDemo(VstHost::PluginInstance& plug, const std::vector<ParameterSetting>& settings,
                     std::string& error);

@@ -2,6 +2,7 @@
 
 #include "DemoPlayback.h"
 #include "DemoSignal.h"
+#include "PluginBlockProcessor.h"
 
 #include "graphics/IGraphics.h"
 #include "graphics/IKnobMultiControlText.h"
@@ -40,7 +41,7 @@ bool DrawEditorPicture(const std::vector<ParameterSetting>& settings, int blocks
 {
   std::unique_ptr<VstHost::Vst3Module> module = VstHost::Vst3Module::FromFactory(GetPluginFactory());
   std::unique_ptr<VstHost::PluginInstance> plug =
-    module ? VstHost::PluginInstance::Create(*module, STR16("velkortape-render"), error) : nullptr;
+    module ? VstHost::PluginInstance::Create(*module, kRenderHostName, error) : nullptr;
   if (!plug)
     return false;
   auto* tape = dynamic_cast<VelkorTape*>(plug->Component());
