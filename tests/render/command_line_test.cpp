@@ -2,6 +2,8 @@
 #include "CaseName.h"
 #include "ToolRun.h"
 
+#include "tools/render/CommandLine.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -73,7 +75,10 @@ const CommandCase kCases[] = {
    "cannot write 'nowhere/out.wav': there is no folder 'nowhere'", {}},
   {"a picture into a missing folder", {"--editor", "nowhere/editor.png"}, 1,
    "cannot write 'nowhere/editor.png': there is no folder 'nowhere'", {}},
-  {"an output that is a folder", {"--all-decks", "in.wav/decks"}, 1, "'in.wav/decks'", {}},
+  {"a folder that cannot be made", {"--all-decks", "in.wav/decks"}, 1,
+   "cannot make the folder 'in.wav/decks': Not a directory", {}},
+  {"a type the option does not know", {"--format", "ogg", "in.wav", "out"}, 2,
+   "--format takes wav, aiff or flac, not \"ogg\"", {}},
   {"a render", {"in.wav", "out.wav"}, 0, "out.wav: 1.00 s of stereo at 48000 Hz as 16-bit WAV with TPDF dither",
    {"out.wav"}},
   {"the settings in force", {"--set", "Input level=12", "--set", "Output level=0", "in.wav", "out.wav"}, 0,
@@ -127,6 +132,30 @@ TEST_P(CommandLineTest, ExitsSaysAndLeavesWhatItShould)
 
 INSTANTIATE_TEST_SUITE_P(Cases, CommandLineTest, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<CommandCase>& test) { return CaseName(test.param.what); });
+
+// Every option of the table that takes a value, given none at the end of
+// the line or an option in its place.
+TEST(CommandLine, RefusesAMissingValueOfEveryOption)
+{
+  for (const OptionSpec& option : OptionTable())
+  {
+    if (!*option.value)
+      continue;
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"in.wav", "out.wav", option.name},
+                                                 std::vector<std::string>{option.name, "--quiet", "in.wav", "out.wav"}})
+    {
+      SCOPED_TRACE(args[0] + " " + args[1] + " " + args[2]);
+      ScratchFolder folder;
+      WriteAudio(folder / "in.wav", TestAudio{});
+      const ToolResult result = RunTool({args, folder.Path()});
+      EXPECT_EQ(result.exitCode, 2);
+      EXPECT_EQ(result.err.rfind("velkortape-render: " + std::string(option.name) + " needs " + option.value, 0), 0u)
+        << result.err;
+      EXPECT_EQ(result.out, "");
+      EXPECT_EQ(folder.Names(), std::vector<std::string>{"in.wav"});
+    }
+  }
+}
 
 TEST(HelpText, IsTheREADMEs)
 {
