@@ -82,8 +82,8 @@ void PeekAiff(const unsigned char* bytes, size_t size, HeaderFacts& facts)
   }
 }
 
-// STREAMINFO, the first metadata block: 20 bits of rate, 3 of channels - 1,
-// 5 of bits - 1, 36 of total samples (0 for unknown).
+// STREAMINFO, the first metadata block, starts its bytes 10 to 17 with 20
+// bits of rate and 3 of channels - 1 (libsndfile reports its length itself).
 void PeekFlac(const unsigned char* bytes, size_t size, HeaderFacts& facts)
 {
   if (size < 8 + 18)
@@ -92,8 +92,6 @@ void PeekFlac(const unsigned char* bytes, size_t size, HeaderFacts& facts)
   facts.endsInHeader = false;
   facts.sampleRate = static_cast<std::int64_t>(packed >> 44);
   facts.channels = static_cast<std::int64_t>((packed >> 41 & 7) + 1);
-  const std::int64_t total = static_cast<std::int64_t>(packed & 0xFFFFFFFFFULL);
-  facts.frames = total > 0 ? total : -1;
 }
 }
 

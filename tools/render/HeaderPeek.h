@@ -13,7 +13,7 @@ struct HeaderFacts
   std::string container;          // "WAV", "AIFF", "FLAC", or "" when not one of them
   std::int64_t sampleRate = -1;   // -1: not found
   std::int64_t channels = -1;
-  std::int64_t frames = -1;       // announced frames, -1 when not found or unknown
+  std::int64_t frames = -1;       // frames a WAV or AIFF header announces, -1 when not found or unknown
   bool endsInHeader = false;      // the bytes end before the header does
 };
 
