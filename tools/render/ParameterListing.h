@@ -7,9 +7,7 @@
 
 // What --list-params prints: every parameter with its range or choices, its
 // unit, its default and the editor's label of its control. `plug` is as it
-// was created, so its values are its defaults (the defaults the controller
-// publishes are 0 for every list parameter, which "Hiss" and "Output
-// compensation", on by default, are not).
+// was created, so its values are its defaults.
 std::string ParameterList(VstHost::PluginInstance& plug);
 
 // The values in force now, as the "Name=value" texts --set takes, in the
