@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 
 namespace
 {
@@ -102,6 +103,12 @@ const CommandCase kCases[] = {
   {"the parameters", {"--list-params"}, 0,
    "Output compensation (editor: OUT. COMP.)\n    one of \"off\", \"on\"; default \"on\"\n", {}},
 };
+
+// How the case is named in test listings.
+void PrintTo(const CommandCase& test, std::ostream* out)
+{
+  *out << test.what;
+}
 
 class CommandLineTest : public ::testing::TestWithParam<CommandCase>
 {

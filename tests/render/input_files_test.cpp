@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 
 namespace
 {
@@ -59,6 +60,12 @@ const InputCase kCases[] = {
   {"a rate above the tape's", "in.wav", WithShape(768000, 1), 1, "its sample rate of 768000 Hz is outside", -1},
   {"the lowest rate", "in.wav", WithShape(8000, 1), 0, "", 8000},
 };
+
+// How the case is named in test listings.
+void PrintTo(const InputCase& test, std::ostream* out)
+{
+  *out << test.what;
+}
 
 class InputFileTest : public ::testing::TestWithParam<InputCase>
 {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace
 {
 struct FormatCase
@@ -45,6 +47,12 @@ const FormatCase kCases[] = {
   {kAiff | SF_FORMAT_PCM_S8, "out.flac", {}, kFlac | SF_FORMAT_PCM_S8, "8-bit FLAC with TPDF dither", ""},
   {kAiff | SF_FORMAT_PCM_S8, "out.wav", {}, kWav | SF_FORMAT_PCM_U8, "8-bit WAV with TPDF dither", ""},
 };
+
+// How the case is named in test listings.
+void PrintTo(const FormatCase& test, std::ostream* out)
+{
+  *out << std::string(test.output) + " as " + test.format;
+}
 
 class OutputFormatTest : public ::testing::TestWithParam<FormatCase>
 {
